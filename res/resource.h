@@ -1,0 +1,3 @@
+#pragma once
+// Resource identifiers of the program's templates.
+#define IDD_DEZOZI2_DIALOG 102

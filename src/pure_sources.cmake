@@ -1,0 +1,7 @@
+# Sources without any Windows dependency. They go into the program and into
+# the native sanitizer/fuzzing build. Keep this list sorted.
+set(DEZ_PURE_SOURCES
+  src/app/CCmdLineParser.cpp
+  src/app/RunMode.cpp
+  src/log/LogLineFormat.cpp
+)

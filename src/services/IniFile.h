@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The INI accessor: opened on a path, used for a few reads or writes, closed.
+// A scrambled file is unscrambled into a plain copy that the accessor then uses.
+class IniFile {
+public:
+    IniFile() = default;
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
+    bool Open(const std::wstring& path);
+    void Close();
+    bool IsOpen() const;
+
+    // At most 1 023 characters of value.
+    void GetString(const std::wstring& section, const std::wstring& key, const std::wstring& def,
+                   std::wstring& out) const;
+    void GetInt(const std::wstring& section, const std::wstring& key, int def, int& out) const;
+    bool WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+    bool WriteInt(const std::wstring& section, const std::wstring& key, int value);
+    void GetSectionNames(std::vector<std::wstring>& out) const;
+
+    // The file the reads and writes go to (the plain copy for a scrambled file).
+    const std::wstring& WorkingPath() const;
+
+private:
+    struct State;
+    State* m_state = nullptr;
+};

@@ -1,0 +1,6 @@
+#include <windows.h>
+
+int wmain(int, wchar_t**)
+{
+    return 0;
+}
