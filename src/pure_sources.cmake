@@ -4,4 +4,5 @@ set(DEZ_PURE_SOURCES
   src/app/CCmdLineParser.cpp
   src/app/RunMode.cpp
   src/log/LogLineFormat.cpp
+  src/services/VersionFormat.cpp
 )
