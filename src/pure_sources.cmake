@@ -4,5 +4,6 @@ set(DEZ_PURE_SOURCES
   src/app/CCmdLineParser.cpp
   src/app/RunMode.cpp
   src/log/LogLineFormat.cpp
+  src/services/CopyName.cpp
   src/services/VersionFormat.cpp
 )
