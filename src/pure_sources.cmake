@@ -1,6 +1,8 @@
 # Sources without any Windows dependency. They go into the program and into
 # the native sanitizer/fuzzing build. Keep this list sorted.
 set(DEZ_PURE_SOURCES
+  disc/OvraSetup/SetupEntry.cpp
+  disc/OvraSetup/SetupRequest.cpp
   src/app/CCmdLineParser.cpp
   src/app/RunMode.cpp
   src/log/LogLineFormat.cpp
