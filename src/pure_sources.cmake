@@ -1,10 +1,13 @@
 # Sources without any Windows dependency. They go into the program and into
-# the native sanitizer/fuzzing build. Keep this list sorted.
+# the native sanitizer/fuzzing build (disc/ entries belong to a companion
+# and are built there, natively only for their tests). Keep this list sorted.
 set(DEZ_PURE_SOURCES
   disc/OvraSetup/SetupEntry.cpp
   disc/OvraSetup/SetupRequest.cpp
+  disc/VeVirodOvuz/LangChoice.cpp
   src/app/CCmdLineParser.cpp
   src/app/RunMode.cpp
+  src/config/LanguageRules.cpp
   src/log/LogLineFormat.cpp
   src/services/CopyName.cpp
   src/services/VersionFormat.cpp
