@@ -115,6 +115,16 @@ int OV_CALL OvGetLangNameAndPath(const char* folder, char* name, char* file)
     std::string base(folder);
     while (!base.empty() && (base.back() == '\\' || base.back() == '/'))
         base.pop_back();
+    if (base.empty()) {
+        // No folder, no files: English with nothing to read.
+        State& state = TheState();
+        std::lock_guard<std::mutex> guard(state.lock);
+        state.folder.clear();
+        state.name = "English";
+        state.file.clear();
+        CopyOut(state.name, name, kOvLangNameSize);
+        return -1;
+    }
 
     const std::string chosen = ChooseLanguageName(ReadForced(base), GetUserDefaultUILanguage(),
                                                   [&](const std::string& n) { return FileExists(FileFor(base, n)); });
