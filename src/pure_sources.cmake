@@ -7,7 +7,10 @@ set(DEZ_PURE_SOURCES
   disc/VeVirodOvuz/LangChoice.cpp
   src/app/CCmdLineParser.cpp
   src/app/RunMode.cpp
+  src/config/CatalogRules.cpp
   src/config/LanguageRules.cpp
+  src/engine/ItemStatus.cpp
+  src/engine/VersionText.cpp
   src/log/LogLineFormat.cpp
   src/services/CopyName.cpp
   src/services/VersionFormat.cpp

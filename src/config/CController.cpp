@@ -1,6 +1,8 @@
 #include "config/CController.h"
 
+#include "config/SetupCatalog.h"
 #include "log/CInfoTracker.h"
+#include "session/ProgressRecord.h"
 #include "ui/skin/StyleSheet.h"
 
 CController::CController()
@@ -10,5 +12,24 @@ CController::CController()
 
 CController::~CController()
 {
+    Items.Clear(); // the engine objects write to the record; they go first
+    m_record.reset();
     CInfoTracker::Instance().ReleaseLogger(m_log);
+}
+
+bool CController::GetSetupSettings(const std::wstring& path)
+{
+    return SetupCatalog(*this).GetSetupSettings(path);
+}
+
+ProgressRecord& CController::Record()
+{
+    if (!m_record)
+        m_record = std::make_unique<ProgressRecord>();
+    return *m_record;
+}
+
+void CController::SetProgressRecordPath(const std::wstring& path)
+{
+    Record().SetPath(path);
 }

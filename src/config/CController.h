@@ -3,9 +3,13 @@
 #include <memory>
 #include <string>
 
+#include "config/SoftwareList.h"
+#include "engine/NotifyCallBack.h"
 #include "log/Logger.h"
 
+class ProgressRecord;
 class StyleSheet;
+class SwFactoryKit;
 
 // The one configuration and run-state object of the process.
 class CController {
@@ -19,6 +23,18 @@ public:
     void LoadLayoutConfig();
     // [TabName] key of LayoutCfg.ini, read anew at every call.
     std::wstring GetTabName(const std::wstring& key) const;
+
+    // Reads the setup catalogue into the item list; once per process.
+    bool GetSetupSettings(const std::wstring& path);
+    CSoftwareCtl* FindItem(int itemNo) const { return Items.FindItem(itemNo); }
+    int GetListMode() const { return Items.GetListMode(ForceManual, CurrentTab); }
+    int CountRestarts() const { return Items.CountRestarts(); }
+    void RefreshVersions() { Items.RefreshVersions(); }
+    void DeselectByTitle(const std::wstring& name) { Items.DeselectByTitle(name); }
+
+    // The progress record; in the Windows directory unless pointed elsewhere.
+    ProgressRecord& Record();
+    void SetProgressRecordPath(const std::wstring& path);
 
     StyleSheet* GetStyleSheet() const { return m_styleSheet.get(); }
     Logger* GetLog() const { return m_log; }
@@ -38,9 +54,18 @@ public:
     std::wstring FileListPath;
     int TermsOfUse = 0;
 
+    // Catalogue fields.
+    std::wstring CatalogPath;
+    std::wstring CdTitle;
+    SoftwareList Items;
+    // What the engine objects notify; the factories they are built from (null: the program's).
+    NotifyCallBack NotifyFunction = nullptr;
+    SwFactoryKit* FactoryKit = nullptr;
+
 private:
     Logger* m_log = nullptr;
     std::unique_ptr<StyleSheet> m_styleSheet;
+    std::unique_ptr<ProgressRecord> m_record;
 
     friend class LayoutSelection;
 };

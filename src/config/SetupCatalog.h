@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+class CController;
+class IniFile;
+struct SetupItem;
+
+// Reads the setup catalogue into the controller: one CSoftwareCtl per item,
+// ordered, last installs at the end, dependency groups linked, progress
+// record started and brought in.
+class SetupCatalog {
+public:
+    explicit SetupCatalog(CController& controller) : m_controller(controller) {}
+
+    bool GetSetupSettings(const std::wstring& path);
+
+private:
+    void ReadItem(const IniFile& ini, int itemNo, SetupItem& item) const;
+
+    CController& m_controller;
+};

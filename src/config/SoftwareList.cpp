@@ -1,0 +1,99 @@
+#include "config/SoftwareList.h"
+
+#include <cwctype>
+
+#include "config/CatalogRules.h"
+
+namespace {
+
+bool IsPending(const SetupItem& item)
+{
+    return item.Selected && !item.Doned;
+}
+
+std::wstring Upper(std::wstring text)
+{
+    for (wchar_t& c : text)
+        c = static_cast<wchar_t>(std::towupper(c));
+    return text;
+}
+
+} // namespace
+
+void SoftwareList::MoveLastInstallsToEnd()
+{
+    CatalogRules::MoveLastInstallsToEnd(m_items,
+                                        [](const std::unique_ptr<CSoftwareCtl>& sw) -> const SetupItem& {
+                                            return sw->Item();
+                                        });
+}
+
+void SoftwareList::LinkDependencyGroups()
+{
+    std::vector<SetupItem*> records;
+    records.reserve(m_items.size());
+    for (auto& sw : m_items)
+        records.push_back(&sw->Item());
+    CatalogRules::LinkDependencyGroups(records);
+}
+
+CSoftwareCtl* SoftwareList::FindItem(int itemNo) const
+{
+    for (const auto& sw : m_items) {
+        if (sw->Item().ItemNo == itemNo)
+            return sw.get();
+    }
+    return nullptr;
+}
+
+int SoftwareList::GetListMode(int forceManual, int currentTab) const
+{
+    if (forceManual)
+        return 1;
+    for (const auto& sw : m_items) {
+        const SetupItem& item = sw->Item();
+        if (item.TabIndex == currentTab && (item.SoftwareType == 0 || item.SoftwareType == 5))
+            return 3;
+    }
+    return 0;
+}
+
+int SoftwareList::CountRestarts() const
+{
+    int restarts = 0;
+    for (const auto& sw : m_items) {
+        const SetupItem& item = sw->Item();
+        if (!IsPending(item))
+            continue;
+        if (item.InstallReboot) {
+            ++restarts;
+        } else if (item.UpgradeType == 3 && item.UninstallReboot) {
+            ++restarts;
+        } else if (item.UpgradeType == 1 && item.UninstallReboot) {
+            const ItemStatus status = sw->GetItemStatus(0);
+            if (status == ItemStatus::Outdated || status == ItemStatus::Updated)
+                ++restarts;
+        }
+    }
+    return restarts;
+}
+
+void SoftwareList::RefreshVersions()
+{
+    for (auto& sw : m_items)
+        sw->GetCurrentVersion(1);
+}
+
+void SoftwareList::DeselectByTitle(const std::wstring& name)
+{
+    const std::wstring wanted = Upper(name);
+    for (auto& sw : m_items) {
+        if (!IsPending(sw->Item()))
+            continue;
+        if (Upper(sw->Item().Title).find(wanted) == std::wstring::npos)
+            continue;
+        sw->SetSwSelected(0);
+        sw->SetDoned(0);
+        return;
+    }
+}

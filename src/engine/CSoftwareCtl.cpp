@@ -1,0 +1,287 @@
+#include "engine/CSoftwareCtl.h"
+
+#include <windows.h>
+
+#include "engine/CSwFactoryKit.h"
+#include "engine/ItemKey.h"
+#include "engine/VersionText.h"
+#include "log/CInfoTracker.h"
+#include "services/IniFile.h"
+#include "session/ProgressRecord.h"
+
+namespace {
+
+struct KindLines {
+    const wchar_t* start;
+    const wchar_t* end;
+    const wchar_t* fail;
+};
+
+KindLines LinesOf(int kind)
+{
+    switch (kind) {
+    case 0:
+        return {L"[CreateSwObject] Start Create Install Object", L"[CreateSwObject] End Create Install Object",
+                L"[CreateSwObject] Create Install Obj fail"};
+    case 2:
+        return {L"[CreateSwObject] Start Create SilentInstall Object",
+                L"[CreateSwObject] End Create SilentInstall Object",
+                L"[CreateSwObject] Create SilentInstall Obj fail"};
+    case 1:
+        return {L"[CreateSwObject] Start Create Uninstall Object", L"[CreateSwObject] End Create Uninstall Object",
+                L"[CreateSwObject] Create Uninstall Obj fail"};
+    default:
+        return {L"[CreateSwObject] Start Create SilentUninstall Object",
+                L"[CreateSwObject] End Create Silentuninstall Object",
+                L"[CreateSwObject] Create SilentUninstall Obj fail"};
+    }
+}
+
+const wchar_t* FactoryName(VersionSource source)
+{
+    switch (source) {
+    case VersionSource::Reg:
+        return L"CVersionRegFactory";
+    case VersionSource::FixReg:
+        return L"CVersionFixRegFactory";
+    case VersionSource::File:
+        return L"CVersionFileFactory";
+    case VersionSource::HwID:
+        return L"CVersionHwIDFactory";
+    case VersionSource::None:
+        break;
+    }
+    return L"CVersionNoneFactory";
+}
+
+} // namespace
+
+CSoftwareCtl::CSoftwareCtl(const SetupItem& item, void* notifyContext, NotifyCallBack notify, bool recovery,
+                           ProgressRecord* record, SwFactoryKit* kit)
+    : m_item(item),
+      m_log(CInfoTracker::Instance().GetLogger(L"CSoftwareCtl")),
+      m_notify(notify),
+      m_notifyContext(notifyContext),
+      m_recovery(recovery),
+      m_record(record),
+      m_kit(kit ? kit : &CSwFactoryKit::Instance())
+{
+}
+
+CSoftwareCtl::~CSoftwareCtl()
+{
+    DeleteItemObjects();
+    CInfoTracker::Instance().ReleaseLogger(m_log);
+}
+
+void CSoftwareCtl::DeleteItemObjects()
+{
+    for (ISoftware** object : {&m_pInstall, &m_pSilentInstall, &m_pUninstall, &m_pSilentUninstall}) {
+        delete *object;
+        *object = nullptr;
+    }
+}
+
+bool CSoftwareCtl::CreateSwObject()
+{
+    LogDebug(m_log, L"==[CreateSwObject] Enter==");
+    LogDebug(m_log, L"[CreateSwObject] Software:(%d)", m_item.ItemNo);
+    const struct {
+        int kind;
+        ISoftware** slot;
+    } order[] = {{0, &m_pInstall}, {2, &m_pSilentInstall}, {1, &m_pUninstall}, {3, &m_pSilentUninstall}};
+    for (const auto& step : order) {
+        const KindLines lines = LinesOf(step.kind);
+        LogDebug(m_log, lines.start);
+        delete *step.slot;
+        *step.slot = CreateInstallObj(step.kind);
+        if (!*step.slot) {
+            LogDebug(m_log, lines.fail);
+            return false;
+        }
+        (*step.slot)->SetNotify(m_notify, m_notifyContext);
+        LogDebug(m_log, lines.end);
+    }
+    LogDebug(m_log, L"==[CreateSwObject] End==");
+    return true;
+}
+
+ISoftware* CSoftwareCtl::CreateInstallObj(int kind)
+{
+    const int direction = (kind == 0 || kind == 2) ? 0 : 1;
+    InstallSwFactories factories;
+    factories.method = m_kit->NewMethodFactory();
+    factories.processFinish = m_kit->NewProcessFinishFactory();
+    factories.timeOutFinish = m_kit->NewTimeOutFinishFactory();
+    if (!CreateExistFactory(factories.exist)) {
+        LogDebug(m_log, L"[CreateInstallObj] Exist factory fail");
+        return nullptr;
+    }
+    if (!CreateVerFactory(factories.version)) {
+        LogDebug(m_log, L"[CreateInstallObj] Version factory fail");
+        return nullptr;
+    }
+    factories.killWarn1 = m_kit->NewKillWHQLWarnFactory();
+    factories.killWarn2 = m_kit->NewKillWHQLWarnFactory();
+    factories.reboot = CreateRebootFactory(direction == 0 ? m_item.InstallReboot : m_item.UninstallReboot);
+    if (!factories.reboot) {
+        LogWarn(m_log, L"[CreateInstallObj] Reboot is NULL");
+        return nullptr;
+    }
+    const bool recovery = m_recovery && m_item.InstallFinishType != 4;
+    auto* object = new CInstallSw(m_item, std::move(factories));
+    object->CreateStrategies(kind, direction, recovery);
+    object->SetType(kind);
+    return object;
+}
+
+bool CSoftwareCtl::CreateExistFactory(std::vector<std::unique_ptr<ICurrentVersionFactory>>& list)
+{
+    return CreateProviderFactories(true, list);
+}
+
+bool CSoftwareCtl::CreateVerFactory(std::vector<std::unique_ptr<ICurrentVersionFactory>>& list)
+{
+    return CreateProviderFactories(false, list);
+}
+
+bool CSoftwareCtl::CreateProviderFactories(bool exist, std::vector<std::unique_ptr<ICurrentVersionFactory>>& list)
+{
+    const wchar_t* op = exist ? L"[CreateExistFactory]" : L"[CreateVerFactory]";
+    LogDebug(m_log, L"%s Enter", op);
+    list.clear();
+    IniFile ini;
+    if (!ini.Open(m_item.CatalogPath)) {
+        LogDebug(m_log, L"%s Open ini fail", op);
+        return false;
+    }
+    const int count = exist ? m_item.ExistCount : m_item.VersionCount;
+    if (count == kCatalogMissing) {
+        LogDebug(m_log, exist ? L"[CreateVerFactory] Do not find exist count"
+                              : L"[CreateVerFactory] Do not find version count");
+        auto none = m_kit->NewVersionFactory(VersionSource::None);
+        if (!none) {
+            ini.Close();
+            return false;
+        }
+        list.push_back(std::move(none));
+    }
+    for (int i = 1; count != kCatalogMissing && i <= count; ++i) {
+        int type = kCatalogMissing;
+        ini.GetInt(L"SETUP_ITEM", ItemKey(m_item.ItemNo, exist ? L"Exist" : L"Version", i, L"Type"),
+                   kCatalogMissing, type);
+        const VersionSource source = VersionSourceOf(type);
+        if (source == VersionSource::None)
+            LogDebug(m_log, exist ? L"[CreateVerFactory] unknown Exist Type: %d"
+                                  : L"[CreateVerFactory] unknown Version Type: %d",
+                     i);
+        else
+            LogDebug(m_log, L"%s Create %s", op, FactoryName(source));
+        auto factory = m_kit->NewVersionFactory(source);
+        if (!factory) {
+            // The provider class is not part of this build.
+            LogError(m_log, L"%s %s is not available", op, FactoryName(source));
+            list.clear();
+            ini.Close();
+            return false;
+        }
+        list.push_back(std::move(factory));
+    }
+    ini.Close();
+    LogDebug(m_log, L"%s End", op);
+    return true;
+}
+
+std::unique_ptr<IRebootFactory> CSoftwareCtl::CreateRebootFactory(int flag)
+{
+    LogDebug(m_log, L"[CreateRebootFactory] Enter");
+    if (flag)
+        LogDebug(m_log, L"[CreateRebootFactory] Create CRebootNormalFactory");
+    else
+        LogDebug(m_log, L"[CreateRebootFactory] Create CRebootNoneFactory");
+    auto factory = m_kit->NewRebootFactory(flag != 0);
+    LogDebug(m_log, L"[CreateRebootFactory] End");
+    return factory;
+}
+
+int CSoftwareCtl::ExecuteAll(int roundFlag)
+{
+    LogDebug(m_log, L"[ExecuteAll] Enter");
+    const int upgrade = m_item.UpgradeType;
+    const bool uninstallFirst = (upgrade == 1 && roundFlag == 0 && HasInstalledVersion()) ||
+                                (upgrade == 3 && roundFlag == 0);
+    if (upgrade != 0 && upgrade != 1 && upgrade != 3) {
+        LogDebug(m_log, L"[Execute] UpgradeType is empty");
+        LogDebug(m_log, L"[ExecuteAll] End");
+        return 1;
+    }
+    if (uninstallFirst) {
+        if (!m_pSilentUninstall) {
+            LogDebug(m_log, L"[ExecuteAll] UpgradeType:%d, m_pSilentUninstall == NULL", upgrade);
+            return 1;
+        }
+        m_pSilentUninstall->Execute();
+        if (upgrade == 1)
+            Sleep(10000); // lets the uninstaller's leftovers settle before the reinstall
+    }
+    if (!m_pSilentInstall) {
+        LogDebug(m_log, L"[ExecuteAll] UpgradeType:%d, m_pSilentInstall == NULL", upgrade);
+        return 1;
+    }
+    m_pSilentInstall->Execute();
+    SetDoned(1);
+    LogDebug(m_log, L"[ExecuteAll] End");
+    return 1;
+}
+
+int CSoftwareCtl::ExecuteSingle()
+{
+    LogDebug(m_log, L"[ExecuteSingle] Enter");
+    if (m_pInstall)
+        m_pInstall->Execute();
+    else
+        LogError(m_log, L"[ExecuteSingle] m_pInstall == NULL");
+    LogDebug(m_log, L"[ExecuteSingle] End");
+    return 1;
+}
+
+std::wstring CSoftwareCtl::GetCurrentVersion(int refresh)
+{
+    LogDebug(m_log, L"[GetCurrentVersion] Enter");
+    if (!refresh)
+        return m_currentVersion;
+    if (!m_pInstall) {
+        LogDebug(m_log, L"[GetCurrentVersion] pInstall == NULL");
+        return std::wstring();
+    }
+    std::wstring version;
+    m_pInstall->GetCurrentVersion(version);
+    m_currentVersion = version;
+    LogDebug(m_log, L"[GetCurrentVersion] Version:%s", version.c_str());
+    LogDebug(m_log, L"[GetCurrentVersion] End");
+    return version;
+}
+
+ItemStatus CSoftwareCtl::GetItemStatus(int refresh)
+{
+    return StatusOfVersions(GetCurrentVersion(refresh), m_item.Version);
+}
+
+bool CSoftwareCtl::HasInstalledVersion()
+{
+    return !VersionText::Trim(GetCurrentVersion(1)).empty();
+}
+
+void CSoftwareCtl::SetSwSelected(int value)
+{
+    m_item.Selected = value;
+    if (m_record)
+        m_record->WriteItemFlag(m_item.ItemNo, L"Selected", value);
+}
+
+void CSoftwareCtl::SetDoned(int value)
+{
+    m_item.Doned = value;
+    if (m_record)
+        m_record->WriteItemFlag(m_item.ItemNo, L"Doned", value);
+}

@@ -1,0 +1,69 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "config/SetupItem.h"
+#include "engine/CInstallSw.h"
+#include "engine/ISoftware.h"
+#include "engine/ItemStatus.h"
+#include "engine/NotifyCallBack.h"
+#include "engine/SwFactoryKit.h"
+#include "log/Logger.h"
+
+class ProgressRecord;
+
+// The engine's object for one catalogue item: its record and its four item
+// objects (install, uninstall and their silent forms).
+class CSoftwareCtl {
+public:
+    // record: where Selected/Doned are written (null: memory only).
+    // kit: the factories to assemble from (null: the program's own).
+    CSoftwareCtl(const SetupItem& item, void* notifyContext, NotifyCallBack notify, bool recovery,
+                 ProgressRecord* record = nullptr, SwFactoryKit* kit = nullptr);
+    virtual ~CSoftwareCtl();
+    CSoftwareCtl(const CSoftwareCtl&) = delete;
+    CSoftwareCtl& operator=(const CSoftwareCtl&) = delete;
+
+    virtual std::wstring GetName() { return L"CSoftwareCtl"; }
+
+    // Builds kinds 0, 2, 1, 3 in that order; false at the first that fails.
+    bool CreateSwObject();
+    ISoftware* CreateInstallObj(int kind);
+    bool CreateExistFactory(std::vector<std::unique_ptr<ICurrentVersionFactory>>& list);
+    bool CreateVerFactory(std::vector<std::unique_ptr<ICurrentVersionFactory>>& list);
+    std::unique_ptr<IRebootFactory> CreateRebootFactory(int flag);
+
+    // The silent path of the run over all selected items; always 1.
+    int ExecuteAll(int roundFlag);
+    int ExecuteSingle();
+
+    // refresh non-zero: ask the install object and cache; zero: the cache.
+    std::wstring GetCurrentVersion(int refresh);
+    ItemStatus GetItemStatus(int refresh);
+    bool HasInstalledVersion();
+
+    // Memory first, then the progress record.
+    void SetSwSelected(int value);
+    void SetDoned(int value);
+
+    SetupItem& Item() { return m_item; }
+    const SetupItem& Item() const { return m_item; }
+    ISoftware* m_pInstall = nullptr;
+    ISoftware* m_pSilentInstall = nullptr;
+    ISoftware* m_pUninstall = nullptr;
+    ISoftware* m_pSilentUninstall = nullptr;
+
+private:
+    bool CreateProviderFactories(bool exist, std::vector<std::unique_ptr<ICurrentVersionFactory>>& list);
+    void DeleteItemObjects();
+
+    SetupItem m_item;
+    Logger* m_log = nullptr;
+    NotifyCallBack m_notify = nullptr;
+    void* m_notifyContext = nullptr;
+    std::wstring m_currentVersion;
+    bool m_recovery = false;
+    ProgressRecord* m_record = nullptr;
+    SwFactoryKit* m_kit = nullptr;
+};

@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+#include "engine/NotifyCallBack.h"
+
+// One way of running an item: kind 0 install, 1 uninstall, 2 silent install,
+// 3 silent uninstall.
+class ISoftware {
+public:
+    virtual ~ISoftware() = default;
+    // One run of this kind; returns the result of the last notification.
+    virtual int Execute() = 0;
+    // The installed version as the presence and version providers see it; empty when unknown.
+    virtual void GetCurrentVersion(std::wstring& out) = 0;
+    virtual void SetNotify(NotifyCallBack notify, void* context) = 0;
+    virtual void SetType(int kind) = 0;
+    virtual std::wstring GetName() = 0;
+};

@@ -1,0 +1,110 @@
+#include "session/ProgressRecord.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "engine/CSoftwareCtl.h"
+#include "engine/ItemKey.h"
+#include "log/CInfoTracker.h"
+#include "services/IniFile.h"
+
+namespace {
+const wchar_t kInfoSection[] = L"SETUP_INFO";
+}
+
+ProgressRecord::ProgressRecord()
+    : ProgressRecord(DefaultPath())
+{
+}
+
+ProgressRecord::ProgressRecord(const std::wstring& path)
+    : m_path(path),
+      m_log(CInfoTracker::Instance().GetLogger(L"ProgressRecord"))
+{
+}
+
+ProgressRecord::~ProgressRecord()
+{
+    CInfoTracker::Instance().ReleaseLogger(m_log);
+}
+
+std::wstring ProgressRecord::DefaultPath()
+{
+    wchar_t dir[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_WINDOWS, nullptr, SHGFP_TYPE_CURRENT, dir)))
+        GetWindowsDirectoryW(dir, MAX_PATH);
+    return std::wstring(dir) + L"\\Ovcd_ProcessLog.ini";
+}
+
+void ProgressRecord::ResetProgressRecord(const std::wstring& productName, int itemCount)
+{
+    // A failed create is ignored: the writes below create the file.
+    HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+
+    IniFile ini;
+    if (!ini.Open(m_path)) {
+        LogDebug(m_log, L"[SetSwSelected] Open ini fail");
+        return;
+    }
+    ini.WriteString(L"DMI_Info", L"MB_PRODUCTNAME", productName);
+    if (itemCount == -1) {
+        LogDebug(m_log, L"[GetSetupSettings] Can not find ini tag: ItemNumber");
+        ini.Close();
+        return;
+    }
+    for (int n = 1; n <= itemCount; ++n) {
+        ini.WriteString(kInfoSection, ItemKey(n, L"Title"), L"");
+        ini.WriteInt(kInfoSection, ItemKey(n, L"Selected"), 0);
+        ini.WriteInt(kInfoSection, ItemKey(n, L"Doned"), 0);
+        ini.WriteInt(kInfoSection, ItemKey(n, L"Installed"), 0);
+    }
+    ini.Close();
+}
+
+void ProgressRecord::RestoreItemFlags(CSoftwareCtl& sw, bool continued)
+{
+    if (!continued)
+        return;
+    int selected = 0;
+    int doned = 0;
+    IniFile ini;
+    if (ini.Open(m_path)) {
+        const int n = sw.Item().ItemNo;
+        ini.GetInt(kInfoSection, ItemKey(n, L"Selected"), 0, selected);
+        ini.GetInt(kInfoSection, ItemKey(n, L"Doned"), 0, doned);
+        ini.Close();
+    } else {
+        LogDebug(m_log, L"[SetSwSelected] Open ini fail");
+    }
+    sw.SetSwSelected(selected == 1 ? 1 : 0);
+    sw.SetDoned(doned == 1 ? 1 : 0);
+}
+
+void ProgressRecord::RegisterItem(CSoftwareCtl& sw)
+{
+    const int n = sw.Item().ItemNo;
+    const bool updated = sw.GetItemStatus(1) == ItemStatus::Updated;
+    IniFile ini;
+    if (!ini.Open(m_path)) {
+        LogDebug(m_log, L"[SetSwSelected] Open ini fail");
+        return;
+    }
+    ini.WriteString(kInfoSection, ItemKey(n, L"Title"), sw.Item().Title);
+    ini.WriteInt(kInfoSection, ItemKey(n, L"Installed"), updated ? 1 : 0);
+    ini.Close();
+}
+
+bool ProgressRecord::WriteItemFlag(int itemNo, const wchar_t* key, int value)
+{
+    IniFile ini;
+    if (!ini.Open(m_path)) {
+        LogDebug(m_log, L"[SetSwSelected] Open ini fail");
+        return false;
+    }
+    const bool ok = ini.WriteInt(kInfoSection, ItemKey(itemNo, key), value);
+    ini.Close();
+    return ok;
+}
