@@ -1,0 +1,120 @@
+// The generated demo disc is complete: every layout carries a full, well-formed style sheet.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <map>
+#include <set>
+
+#include "E2ePaths.h"
+#include "TextFile.h"
+
+namespace {
+
+std::vector<std::wstring> MultiString(const std::vector<wchar_t>& buffer, DWORD length)
+{
+    std::vector<std::wstring> out;
+    for (size_t i = 0; i < length && buffer[i];) {
+        std::wstring item(&buffer[i]);
+        out.push_back(item);
+        i += item.size() + 1;
+    }
+    return out;
+}
+
+std::vector<std::wstring> SectionNames(const std::wstring& file)
+{
+    std::vector<wchar_t> buffer(32768);
+    DWORD n = GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), file.c_str());
+    return MultiString(buffer, n);
+}
+
+std::map<std::wstring, std::wstring> Section(const std::wstring& file, const std::wstring& section)
+{
+    std::vector<wchar_t> buffer(32768);
+    DWORD n = GetPrivateProfileSectionW(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()), file.c_str());
+    std::map<std::wstring, std::wstring> out;
+    for (const std::wstring& line : MultiString(buffer, n)) {
+        size_t eq = line.find(L'=');
+        out[line.substr(0, eq)] = eq == std::wstring::npos ? std::wstring() : line.substr(eq + 1);
+    }
+    return out;
+}
+
+// Strictly "RGB(r,g,b)" with three components of 0..255: nothing the positional parser could misread.
+bool IsColour(const std::wstring& value)
+{
+    if (value.rfind(L"RGB(", 0) != 0 || value.back() != L')')
+        return false;
+    std::wstring inner = value.substr(4, value.size() - 5);
+    int parts = 0;
+    size_t start = 0;
+    while (start <= inner.size()) {
+        size_t comma = inner.find(L',', start);
+        std::wstring part = inner.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start);
+        if (part.empty() || part.size() > 3 || !std::all_of(part.begin(), part.end(), iswdigit) || std::stoi(part) > 255)
+            return false;
+        ++parts;
+        if (comma == std::wstring::npos)
+            break;
+        start = comma + 1;
+    }
+    return parts == 3;
+}
+
+bool IsPositiveNumber(const std::wstring& value)
+{
+    return !value.empty() && value.size() < 4 && std::all_of(value.begin(), value.end(), iswdigit) && std::stoi(value) > 0;
+}
+
+TEST(DemoDiscTest, LayoutConfigurationNamesFiveCompleteLayouts)
+{
+    std::wstring disc = E2ePaths::DemoDiscDir();
+    std::wstring config = disc + L"LayoutCfg.ini";
+    ASSERT_TRUE(TextFile::Exists(config)) << "the build generates the demo disc";
+    EXPECT_TRUE(TextFile::Exists(disc + L"Dezozi2.exe"));
+    EXPECT_TRUE(TextFile::Exists(disc + L"Dezozi2Check.exe"));
+
+    auto layoutPath = Section(config, L"LayoutPath");
+    EXPECT_EQ(layoutPath[L"Current"], L"Auto");
+    auto settings = Section(config, L"Config");
+    EXPECT_TRUE(TextFile::Exists(disc + settings[L"Filelist"])) << "the file-list document is on the disc";
+    for (const wchar_t* section : {L"TabName", L"Font", L"Advertisement", L"EULA"})
+        EXPECT_FALSE(Section(config, section).empty()) << section;
+    for (const wchar_t* tab : {L"Driver", L"Utilities", L"Manual", L"Tool", L"Special"})
+        EXPECT_FALSE(Section(config, L"TabName")[tab].empty()) << tab;
+    EXPECT_FALSE(Section(config, L"Font")[L"Default"].empty());
+
+    std::set<std::wstring> firstKeys;
+    for (const wchar_t* name : {L"VEQ", L"ODA", L"MAV", L"QO", L"KRAG"}) {
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(layoutPath[name].empty());
+        std::wstring sheet = disc + layoutPath[name] + L"\\Layout.ini";
+        ASSERT_TRUE(TextFile::Exists(sheet));
+        std::vector<std::wstring> sections = SectionNames(sheet);
+        EXPECT_EQ(sections.size(), 8u);
+        std::set<std::wstring> keys;
+        std::set<std::wstring> colours;
+        for (const std::wstring& section : sections) {
+            for (const auto& [key, value] : Section(sheet, section)) {
+                keys.insert(section + L"/" + key);
+                bool colourKey = key.find(L"Color") != std::wstring::npos || key.find(L"color") != std::wstring::npos;
+                if (colourKey) {
+                    EXPECT_TRUE(IsColour(value)) << section << L" " << key << L"=" << value;
+                    colours.insert(value);
+                } else {
+                    EXPECT_TRUE(IsPositiveNumber(value)) << section << L" " << key << L"=" << value;
+                }
+            }
+        }
+        EXPECT_EQ(keys.size(), 59u);
+        EXPECT_GE(colours.size(), 5u) << "a layout is more than one or two colours";
+        if (firstKeys.empty())
+            firstKeys = keys;
+        EXPECT_EQ(keys, firstKeys) << "every layout sets the same keys";
+    }
+}
+
+} // namespace
