@@ -199,7 +199,8 @@ def copy_static(disc):
     if not STATIC_DIR.is_dir():
         return
     for source in sorted(STATIC_DIR.rglob("*")):
-        if source.is_file():
+        # Repository housekeeping (.gitattributes and the like) stays off the disc.
+        if source.is_file() and not any(part.startswith(".") for part in source.relative_to(STATIC_DIR).parts):
             target = disc / source.relative_to(STATIC_DIR)
             target.parent.mkdir(parents=True, exist_ok=True)
             shutil.copy2(source, target)
