@@ -2,26 +2,15 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <fstream>
 #include <string>
 
+#include "DiscFolder.h"
+#include "E2ePaths.h"
+#include "ProcessRunner.h"
+#include "WindowFinder.h"
+
 namespace {
-
-std::wstring BinFolder()
-{
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring p(path, n);
-    return p.substr(0, p.find_last_of(L'\\') + 1);
-}
-
-std::wstring SourceFile(const char* relative)
-{
-    const std::string p = std::string("Z:") + DEZ_SOURCE_DIR + "/" + relative;
-    return std::wstring(p.begin(), p.end());
-}
 
 void WriteText(const std::wstring& path, const std::string& text)
 {
@@ -34,61 +23,36 @@ std::string Narrow(const std::wstring& w)
     return std::string(w.begin(), w.end());  // the test paths are ASCII
 }
 
-HANDLE Start(const std::wstring& program, const std::wstring& args)
-{
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.lpFile = program.c_str();
-    info.lpParameters = args.empty() ? nullptr : args.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExW(&info) ? info.hProcess : nullptr;
-}
-
 // The window of that class once it is shown.
 HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs)
 {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        HWND hwnd = FindWindowW(className, nullptr);
-        if (hwnd != nullptr && IsWindowVisible(hwnd))
-            return hwnd;
-        Sleep(50);
-    }
-    return nullptr;
+    uiprobe::WindowQuery query;
+    query.className = className;
+    query.visibleOnly = true;
+    return uiprobe::WindowFinder::WaitFor(query, timeoutMs);
 }
 
-DWORD ExitCodeWithin(HANDLE process, DWORD timeoutMs)
+// The exit code once the program ended, or 99 after killing it on time-out.
+DWORD ExitCodeWithin(ProcessRunner& process, DWORD timeoutMs)
 {
-    if (WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process, 99);
+    if (!process.WaitExit(timeoutMs)) {
+        process.Kill();
         return 99;
     }
-    DWORD code = 0;
-    GetExitCodeProcess(process, &code);
-    return code;
+    return process.ExitCode();
 }
 
 class CompanionWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        root = std::wstring(temp) + L"dez_e2e_companions_" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(root.c_str(), nullptr);
-        SetEnvironmentVariableW(L"OVRASETUP_LOG", (root + L"\\run.log").c_str());
+        ASSERT_TRUE(disc.Ok());
+        SetEnvironmentVariableW(L"OVRASETUP_LOG", disc.Path(L"run.log").c_str());
     }
-    void TearDown() override
-    {
-        SetEnvironmentVariableW(L"OVRASETUP_LOG", nullptr);
-        std::wstring from = root + L'\0';
-        SHFILEOPSTRUCTW op{};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NO_UI;
-        SHFileOperationW(&op);
-    }
-    std::wstring root;
+    void TearDown() override { SetEnvironmentVariableW(L"OVRASETUP_LOG", nullptr); }
+
+    DiscFolder disc;
+    const std::wstring root = disc.Root().substr(0, disc.Root().size() - 1);
 };
 
 } // namespace
@@ -99,15 +63,15 @@ TEST_F(CompanionWindowsTest, LoaderShowsItsPictureAndClosesWhenTold)
     const std::wstring images = root + L"\\Images";
     CreateDirectoryW(loader.c_str(), nullptr);
     CreateDirectoryW(images.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW((BinFolder() + L"Loading.exe").c_str(), (loader + L"\\Loading.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((BinFolder() + L"OvraSetup.exe").c_str(), (root + L"\\OvraSetup.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW(SourceFile("disc/Loading/Loading.png").c_str(), (images + L"\\Loading.png").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((E2ePaths::BinDir() + L"Loading.exe").c_str(), (loader + L"\\Loading.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((E2ePaths::BinDir() + L"OvraSetup.exe").c_str(), (root + L"\\OvraSetup.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((E2ePaths::SourceDir() + L"disc\\Loading\\Loading.png").c_str(), (images + L"\\Loading.png").c_str(), FALSE));
     WriteText(root + L"\\OvraSetup.ini", "[Setup]\r\nInstallMs=1500\r\n");
     WriteText(loader + L"\\Ovcd_Load.ini", "[Load]\r\nPath=" + Narrow(root) + "\\OvraSetup.exe\r\nParam= -s\r\nImgPath=" +
                                                Narrow(images) + "\\\r\n");
 
-    HANDLE process = Start(loader + L"\\Loading.exe", L"");
-    ASSERT_NE(process, nullptr);
+    ProcessRunner process;
+    ASSERT_TRUE(process.Start(loader + L"\\Loading.exe"));
     HWND window = WaitForWindow(L"Dezozi2Load", 10000);
     ASSERT_NE(window, nullptr);
     RECT r{};
@@ -129,20 +93,18 @@ TEST_F(CompanionWindowsTest, LoaderShowsItsPictureAndClosesWhenTold)
     const ULONGLONG start = GetTickCount64();
     EXPECT_EQ(ExitCodeWithin(process, 5000), 0u);
     EXPECT_LT(GetTickCount64() - start, 1400u);  // before the started program ended
-    CloseHandle(process);
-    Sleep(2000);  // let the started stand-in finish
 }
 
 TEST_F(CompanionWindowsTest, InteractiveSetupShowsAWindowThatCancels)
 {
     const std::wstring item = root + L"\\Item";
     CreateDirectoryW(item.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW((BinFolder() + L"OvraSetup.exe").c_str(), (item + L"\\OvraSetup.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((E2ePaths::BinDir() + L"OvraSetup.exe").c_str(), (item + L"\\OvraSetup.exe").c_str(), FALSE));
     const std::string vendor = "DezE2e" + std::to_string(GetCurrentProcessId());
     WriteText(item + L"\\OvraSetup.ini", "[Setup]\r\nTitle=Audio Driver\r\nVendorProductKey=" + vendor +
                                              "\r\nVersion=1.0\r\nInstallMs=20000\r\nCancelExitCode=1602\r\n");
-    HANDLE process = Start(item + L"\\OvraSetup.exe", L"");
-    ASSERT_NE(process, nullptr);
+    ProcessRunner process;
+    ASSERT_TRUE(process.Start(item + L"\\OvraSetup.exe"));
     HWND window = WaitForWindow(L"OvraSetupWindow", 10000);
     ASSERT_NE(window, nullptr);
     wchar_t caption[128] = L"";
@@ -150,7 +112,6 @@ TEST_F(CompanionWindowsTest, InteractiveSetupShowsAWindowThatCancels)
     EXPECT_STREQ(caption, L"Audio Driver Setup");
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(ExitCodeWithin(process, 5000), 1602u);
-    CloseHandle(process);
     HKEY key = nullptr;
     const std::wstring sub = L"Software\\" + std::wstring(vendor.begin(), vendor.end());
     EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, sub.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
@@ -158,11 +119,9 @@ TEST_F(CompanionWindowsTest, InteractiveSetupShowsAWindowThatCancels)
     // Not cancelled: the window closes itself when the work is done.
     WriteText(item + L"\\OvraSetup.ini", "[Setup]\r\nTitle=Audio Driver\r\nVendorProductKey=" + vendor +
                                              "\r\nVersion=1.0\r\nInstallMs=800\r\nExitCode=4\r\n");
-    process = Start(item + L"\\OvraSetup.exe", L"");
-    ASSERT_NE(process, nullptr);
+    ASSERT_TRUE(process.Start(item + L"\\OvraSetup.exe"));
     EXPECT_NE(WaitForWindow(L"OvraSetupWindow", 5000), nullptr);
     EXPECT_EQ(ExitCodeWithin(process, 10000), 4u);
-    CloseHandle(process);
     EXPECT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, (sub + L"\\Pavex").c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
     RegCloseKey(key);
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, sub.c_str());
