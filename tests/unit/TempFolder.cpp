@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "probes/ExeFolder.h"
+#include "TestPaths.h"
 
 namespace {
 
@@ -64,15 +64,7 @@ void TempFolder::RemoveTree(const std::wstring& folder)
 bool TempFolder::WriteFile(const std::wstring& path, const std::string& bytes)
 {
     MakeParents(path);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD put = 0;
-    const bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
-                    put == bytes.size();
-    CloseHandle(file);
-    return ok;
+    return WriteTestFile(path, bytes);
 }
 
 std::string TempFolder::ReadFile(const std::wstring& path)
@@ -103,5 +95,5 @@ bool TempFolder::CopyFrom(const std::wstring& source, const std::wstring& target
 
 std::wstring BinFolder()
 {
-    return ExeFolder();
+    return TestExeFolder();
 }
