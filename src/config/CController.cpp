@@ -8,6 +8,7 @@
 
 CController::CController()
     : m_log(CInfoTracker::Instance().GetLogger(L"CController"))
+    , m_styleSheet(std::make_unique<StyleSheet>())
 {
 }
 
