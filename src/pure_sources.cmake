@@ -9,9 +9,13 @@ set(DEZ_PURE_SOURCES
   src/app/RunMode.cpp
   src/config/CatalogRules.cpp
   src/config/LanguageRules.cpp
+  src/config/LayoutChoice.cpp
   src/engine/ItemStatus.cpp
   src/engine/VersionText.cpp
   src/log/LogLineFormat.cpp
   src/services/CopyName.cpp
+  src/services/Crc32.cpp
+  src/services/IniScrambler.cpp
   src/services/VersionFormat.cpp
+  src/ui/skin/ColorText.cpp
 )

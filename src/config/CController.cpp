@@ -1,5 +1,6 @@
 #include "config/CController.h"
 
+#include "config/LayoutSelection.h"
 #include "config/SetupCatalog.h"
 #include "log/CInfoTracker.h"
 #include "session/ProgressRecord.h"
@@ -7,6 +8,7 @@
 
 CController::CController()
     : m_log(CInfoTracker::Instance().GetLogger(L"CController"))
+    , m_styleSheet(std::make_unique<StyleSheet>())
 {
 }
 
@@ -15,6 +17,16 @@ CController::~CController()
     Items.Clear(); // the engine objects write to the record; they go first
     m_record.reset();
     CInfoTracker::Instance().ReleaseLogger(m_log);
+}
+
+void CController::LoadLayoutConfig()
+{
+    LayoutSelection(*this).Load();
+}
+
+std::wstring CController::GetTabName(const std::wstring& key) const
+{
+    return LayoutSelection::TabName(key);
 }
 
 bool CController::GetSetupSettings(const std::wstring& path)

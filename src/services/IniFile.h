@@ -25,6 +25,16 @@ public:
 
     // The file the reads and writes go to (the plain copy for a scrambled file).
     const std::wstring& WorkingPath() const;
+    // The scrambled file behind the plain copy; empty for a plain file.
+    const std::wstring& ScrambledPath() const;
+
+    // Size of the read buffer in characters; values are cut one shorter.
+    static constexpr unsigned kBufferSize = 1024;
+    // Scrambled files larger than this are refused rather than read into memory.
+    static constexpr unsigned long long kMaxScrambledSize = 64ull * 1024 * 1024;
+
+    // Writes the scrambled form of plain bytes to a file (for disc authors and tests).
+    static bool WriteScrambled(const std::wstring& plainPath, const std::wstring& scrambledPath);
 
 private:
     struct State;

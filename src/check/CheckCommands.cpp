@@ -1,0 +1,44 @@
+#include "check/CheckCommand.h"
+
+#include "check/CheckOutput.h"
+#include "check/LayoutCommands.h"
+#include "check/ScrambleCommand.h"
+
+const std::vector<CheckCommand>& CheckCommands()
+{
+    static const std::vector<CheckCommand> commands = {
+        {L"layout", L"", 0, 0, RunLayoutCommand},
+        {L"color", L"SECTION KEY", 2, 2, RunColorCommand},
+        {L"int", L"SECTION KEY", 2, 2, RunIntCommand},
+        {L"tab", L"KEY", 1, 1, RunTabCommand},
+        {L"scramble", L"IN OUT", 2, 2, RunScrambleCommand},
+    };
+    return commands;
+}
+
+namespace {
+
+int Usage()
+{
+    CheckErr(L"usage: Dezozi2Check COMMAND [ARGUMENTS]");
+    for (const CheckCommand& command : CheckCommands())
+        CheckErr(std::wstring(L"  ") + command.name + (*command.usage ? L" " : L"") + command.usage);
+    return 2;
+}
+
+} // namespace
+
+int DispatchCheckCommand(CheckContext& context, const std::vector<std::wstring>& args)
+{
+    if (args.empty())
+        return Usage();
+    for (const CheckCommand& command : CheckCommands()) {
+        if (args[0] != command.name)
+            continue;
+        const std::vector<std::wstring> rest(args.begin() + 1, args.end());
+        if (rest.size() < command.minArgs || rest.size() > command.maxArgs)
+            return Usage();
+        return command.run(context, rest);
+    }
+    return Usage();
+}

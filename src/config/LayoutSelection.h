@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "log/Logger.h"
+
+class CController;
+
+// Reads LayoutCfg.ini beside the program into the controller: the layout
+// folder (by name or from the board line), the switches, the tab captions.
+class LayoutSelection {
+public:
+    explicit LayoutSelection(CController& controller);
+    ~LayoutSelection();
+    LayoutSelection(const LayoutSelection&) = delete;
+    LayoutSelection& operator=(const LayoutSelection&) = delete;
+
+    void Load();
+    // [TabName] key, read anew at every call; empty when missing.
+    static std::wstring TabName(const std::wstring& key);
+
+    static std::wstring ConfigPath();
+
+private:
+    std::wstring ChooseLayoutName(const std::wstring& current);
+
+    CController& m_controller;
+    Logger* m_log = nullptr;
+};

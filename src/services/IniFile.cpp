@@ -1,0 +1,302 @@
+#include "services/IniFile.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cwchar>
+
+#include "log/CInfoTracker.h"
+#include "services/IniScrambler.h"
+
+struct IniFile::State {
+    std::wstring path;          // where reads and writes go
+    std::wstring scrambledPath; // the scrambled original, if any
+    bool ownsCopy = false;      // a private copy that Close deletes
+    Logger* log = nullptr;
+};
+
+namespace {
+
+const std::wstring kEmpty;
+
+bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& data, unsigned long long limit)
+{
+    data.clear();
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size{};
+    bool ok = GetFileSizeEx(file, &size) && static_cast<unsigned long long>(size.QuadPart) <= limit;
+    if (ok) {
+        data.resize(static_cast<size_t>(size.QuadPart));
+        size_t done = 0;
+        while (ok && done < data.size()) {
+            DWORD got = 0;
+            const DWORD want = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
+            ok = ReadFile(file, data.data() + done, want, &got, nullptr) && got > 0;
+            done += got;
+        }
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+bool WriteNewFile(const std::wstring& path, const std::vector<uint8_t>& data)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < data.size()) {
+        DWORD put = 0;
+        const DWORD want = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
+        ok = WriteFile(file, data.data() + done, want, &put, nullptr) && put == want;
+        done += put;
+    }
+    if (!CloseHandle(file))
+        ok = false;
+    if (!ok)
+        DeleteFileW(path.c_str());
+    return ok;
+}
+
+std::wstring BaseName(const std::wstring& path)
+{
+    const size_t cut = path.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}
+
+std::wstring WithSlash(std::wstring folder)
+{
+    if (!folder.empty() && folder.back() != L'\\' && folder.back() != L'/')
+        folder += L'\\';
+    return folder;
+}
+
+std::wstring CurrentFolder()
+{
+    DWORD need = GetCurrentDirectoryW(0, nullptr);
+    if (need == 0)
+        return std::wstring();
+    std::wstring dir(need, L'\0');
+    DWORD got = GetCurrentDirectoryW(need, dir.data());
+    if (got == 0 || got >= need)
+        return std::wstring();
+    dir.resize(got);
+    return dir;
+}
+
+std::wstring TempFolder()
+{
+    wchar_t dir[MAX_PATH + 1] = {};
+    DWORD got = GetTempPathW(MAX_PATH + 1, dir);
+    if (got == 0 || got > MAX_PATH)
+        return std::wstring();
+    return std::wstring(dir, got);
+}
+
+std::wstring UniqueSuffix()
+{
+    static volatile LONG counter = 0;
+    wchar_t text[64];
+    swprintf(text, 64, L".%lu.%ld.tmp", static_cast<unsigned long>(GetCurrentProcessId()),
+             static_cast<long>(InterlockedIncrement(&counter)));
+    return text;
+}
+
+// Puts the plain text at copyPath without anyone ever seeing a half-written
+// copy: written under a private name, then moved over the old one. When the
+// shared name stays busy, the private file itself serves as the copy.
+bool PlaceCopy(const std::wstring& copyPath, const std::vector<uint8_t>& plain, std::wstring& used, bool& owned)
+{
+    const std::wstring staging = copyPath + UniqueSuffix();
+    if (!WriteNewFile(staging, plain))
+        return false;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (MoveFileExW(staging.c_str(), copyPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            used = copyPath;
+            owned = false;
+            return true;
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION)
+            break;
+        Sleep(10);
+    }
+    used = staging;
+    owned = true;
+    return true;
+}
+
+} // namespace
+
+IniFile::~IniFile()
+{
+    Close();
+}
+
+bool IniFile::IsOpen() const
+{
+    return m_state != nullptr;
+}
+
+bool IniFile::Open(const std::wstring& path)
+{
+    Close();
+    Logger* log = CInfoTracker::Instance().GetLogger(L"IniFile");
+
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        CInfoTracker::Instance().ReleaseLogger(log);
+        return false;
+    }
+    uint8_t head[2] = {};
+    DWORD got = 0;
+    const bool read = ReadFile(file, head, sizeof(head), &got, nullptr) != FALSE;
+    CloseHandle(file);
+
+    State* state = new State;
+    state->log = log;
+    if (!read || !IniScrambler::IsScrambled(head, got)) {
+        state->path = path;
+        m_state = state;
+        return true;
+    }
+
+    std::vector<uint8_t> scrambled;
+    std::vector<uint8_t> plain;
+    if (!ReadWholeFile(path, scrambled, kMaxScrambledSize) ||
+        !IniScrambler::Unscramble(scrambled.data(), scrambled.size(), plain)) {
+        LogError(log, L"[Open] Unscramble %s fail", path.c_str());
+        delete state;
+        CInfoTracker::Instance().ReleaseLogger(log);
+        return false;
+    }
+
+    // The current directory is read-only on a disc: then the temporary folder.
+    const std::wstring name = BaseName(path) + L".IAE";
+    bool placed = false;
+    for (const std::wstring& folder : {CurrentFolder(), TempFolder()}) {
+        if (folder.empty())
+            continue;
+        if (PlaceCopy(WithSlash(folder) + name, plain, state->path, state->ownsCopy)) {
+            placed = true;
+            break;
+        }
+    }
+    if (!placed) {
+        LogError(log, L"[Open] Can not write the plain copy of %s", path.c_str());
+        delete state;
+        CInfoTracker::Instance().ReleaseLogger(log);
+        return false;
+    }
+    state->scrambledPath = path;
+    m_state = state;
+    return true;
+}
+
+void IniFile::Close()
+{
+    if (!m_state)
+        return;
+    // Flushes the system's cached copy of the file.
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, m_state->path.c_str());
+    if (m_state->ownsCopy)
+        DeleteFileW(m_state->path.c_str());
+    CInfoTracker::Instance().ReleaseLogger(m_state->log);
+    delete m_state;
+    m_state = nullptr;
+}
+
+const std::wstring& IniFile::WorkingPath() const
+{
+    return m_state ? m_state->path : kEmpty;
+}
+
+const std::wstring& IniFile::ScrambledPath() const
+{
+    return m_state ? m_state->scrambledPath : kEmpty;
+}
+
+void IniFile::GetString(const std::wstring& section, const std::wstring& key, const std::wstring& def,
+                        std::wstring& out) const
+{
+    if (!m_state) {
+        out = def.substr(0, kBufferSize - 1);
+        return;
+    }
+    wchar_t buffer[kBufferSize] = {};
+    DWORD got = GetPrivateProfileStringW(section.c_str(), key.c_str(), def.c_str(), buffer, kBufferSize,
+                                         m_state->path.c_str());
+    if (got >= kBufferSize)
+        got = kBufferSize - 1;
+    out.assign(buffer, got);
+}
+
+void IniFile::GetInt(const std::wstring& section, const std::wstring& key, int def, int& out) const
+{
+    if (!m_state) {
+        out = def;
+        return;
+    }
+    out = static_cast<int>(GetPrivateProfileIntW(section.c_str(), key.c_str(), def, m_state->path.c_str()));
+}
+
+bool IniFile::WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value)
+{
+    if (!m_state)
+        return false;
+    return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), m_state->path.c_str()) != FALSE;
+}
+
+bool IniFile::WriteInt(const std::wstring& section, const std::wstring& key, int value)
+{
+    return WriteString(section, key, std::to_wstring(value));
+}
+
+void IniFile::GetSectionNames(std::vector<std::wstring>& out) const
+{
+    out.clear();
+    if (!m_state)
+        return;
+    std::vector<wchar_t> buffer(512);
+    DWORD got = 0;
+    for (;;) {
+        got = GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), m_state->path.c_str());
+        if (got + 2 < buffer.size() || buffer.size() >= (1u << 24))
+            break;
+        buffer.assign(buffer.size() * 2, L'\0');
+    }
+    if (got >= buffer.size())
+        got = static_cast<DWORD>(buffer.size() - 1);
+    size_t start = 0;
+    for (size_t i = 0; i < got; ++i) {
+        if (buffer[i] == L'\0') {
+            if (i > start)
+                out.emplace_back(buffer.data() + start, i - start);
+            start = i + 1;
+        }
+    }
+    if (start < got)
+        out.emplace_back(buffer.data() + start, got - start);
+}
+
+bool IniFile::WriteScrambled(const std::wstring& plainPath, const std::wstring& scrambledPath)
+{
+    std::vector<uint8_t> plain;
+    if (!ReadWholeFile(plainPath, plain, kMaxScrambledSize))
+        return false;
+    const std::vector<uint8_t> scrambled = IniScrambler::Scramble(plain.data(), plain.size());
+    const std::wstring staging = scrambledPath + UniqueSuffix();
+    if (!WriteNewFile(staging, scrambled))
+        return false;
+    if (!MoveFileExW(staging.c_str(), scrambledPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(staging.c_str());
+        return false;
+    }
+    return true;
+}
