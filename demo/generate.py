@@ -166,11 +166,14 @@ def part_layouts(disc):
     return files
 
 
+# The board line the demo board reports: 2 chooses layout VEQ (see disc/ACPIWMI/README.md).
+DEMO_BOARD_STATUS = 2
+
+
 def part_board_identification(disc):
-    # RESERVED: the INI beside ACPIWMI.dll that makes the automatic layout choice
-    # pick one of the layouts. Its format belongs to the library (disc/ACPIWMI/README.md);
-    # write it here once that is defined.
-    return {}
+    """The device-status library's answers, beside the library."""
+    ini = {"ACPIWMI": [("BoardStatus", DEMO_BOARD_STATUS), ("OpenFails", 0), ("StatusFails", 0)]}
+    return {"ACPIWMI.ini": ini_text(ini)}
 
 
 GENERATED_PARTS = [part_layouts, part_board_identification]

@@ -8,7 +8,9 @@
 #include <map>
 #include <set>
 
+#include "DiscFolder.h"
 #include "E2ePaths.h"
+#include "ProcessRunner.h"
 #include "TextFile.h"
 
 namespace {
@@ -115,6 +117,48 @@ TEST(DemoDiscTest, LayoutConfigurationNamesFiveCompleteLayouts)
             firstKeys = keys;
         EXPECT_EQ(keys, firstKeys) << "every layout sets the same keys";
     }
+}
+
+} // namespace
+
+namespace {
+
+std::map<std::wstring, std::wstring> KeyValueLines(const std::wstring& text)
+{
+    std::map<std::wstring, std::wstring> out;
+    for (const std::wstring& line : TextFile::Lines(text)) {
+        size_t eq = line.find(L'=');
+        if (eq != std::wstring::npos)
+            out[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return out;
+}
+
+// The program's own layout selection, run by the check tool on a copy of the demo disc.
+TEST(DemoDiscTest, BoardOfTheDemoDiscChoosesItsLayout)
+{
+    DiscFolder disc;
+    ASSERT_TRUE(disc.CopyDemoDisc());
+    ASSERT_TRUE(disc.Exists(L"ACPIWMI.dll"));
+    ASSERT_TRUE(disc.Exists(L"ACPIWMI.ini"));
+    ProcessRunner check;
+    ASSERT_TRUE(check.Start(disc.CheckTool(), L"layout", disc.Root(), true));
+    ASSERT_TRUE(check.WaitExit(30000));
+    EXPECT_EQ(check.ExitCode(), 0u) << std::string(check.Errors().begin(), check.Errors().end());
+    auto layout = KeyValueLines(check.Output());
+    EXPECT_EQ(layout[L"LayoutFolder"], disc.Path(L"Layout\\VEQ\\"));
+    EXPECT_EQ(layout[L"BoardLine"], L"2");
+    EXPECT_EQ(layout[L"Tool"], L"1");
+    EXPECT_EQ(layout[L"FileListPath"], disc.Path(L"Document\\FileList.txt"));
+    EXPECT_EQ(check.Errors(), L"") << "no configuration message";
+
+    // Another board of the same disc: status 9 selects the KRAG skin.
+    ASSERT_TRUE(disc.WriteIni(L"ACPIWMI.ini", L"ACPIWMI", L"BoardStatus", L"9"));
+    ASSERT_TRUE(check.Start(disc.CheckTool(), L"layout", disc.Root(), true));
+    ASSERT_TRUE(check.WaitExit(30000));
+    layout = KeyValueLines(check.Output());
+    EXPECT_EQ(layout[L"LayoutFolder"], disc.Path(L"Layout\\KRAG\\"));
+    EXPECT_EQ(layout[L"BoardLine"], L"6");
 }
 
 } // namespace
