@@ -2,6 +2,7 @@
 # the native sanitizer/fuzzing build (disc/ entries belong to a companion
 # and are built there, natively only for their tests). Keep this list sorted.
 set(DEZ_PURE_SOURCES
+  disc/OvSetup/OsRule.cpp
   disc/OvraSetup/SetupEntry.cpp
   disc/OvraSetup/SetupRequest.cpp
   disc/VeVirodOvuz/LangChoice.cpp
