@@ -9,17 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "TestPaths.h"
 #include "services/CFileOperation.h"
 
 namespace companions {
-
-inline std::wstring BinFolder()
-{
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring p(path, n);
-    return p.substr(0, p.find_last_of(L'\\') + 1);
-}
 
 inline std::wstring TempFolder()
 {
@@ -42,8 +35,7 @@ inline bool Exists(const std::wstring& path)
 
 inline void WriteText(const std::wstring& path, const std::string& text)
 {
-    std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
-    out << text;
+    WriteTestFile(path, text);
 }
 
 inline std::string ReadText(const std::wstring& path)
@@ -69,7 +61,7 @@ inline std::vector<std::string> Split(const std::string& text, char sep)
 
 inline bool CopyInto(const std::wstring& file, const std::wstring& folder)
 {
-    return CopyFileW((BinFolder() + file).c_str(), (folder + L"\\" + file).c_str(), FALSE) != FALSE;
+    return CopyFileW((TestExeFolder() + file).c_str(), (folder + L"\\" + file).c_str(), FALSE) != FALSE;
 }
 
 // Starts the program as the system does (shell, no verb) and waits for it.

@@ -7,17 +7,10 @@
 
 #include <string>
 
+#include "TestPaths.h"
 #include "services/OvTaskSchedApi.h"
 
 namespace {
-
-std::wstring BinFolder()
-{
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring p(path, n);
-    return p.substr(0, p.find_last_of(L'\\') + 1);
-}
 
 // Whether the root folder holds the task, asked of the Task Scheduler itself.
 bool TaskExists(const std::wstring& name)
@@ -51,7 +44,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-        module = LoadLibraryW((BinFolder() + OVTASKSCHED_DLL).c_str());
+        module = LoadLibraryW((TestExeFolder() + OVTASKSCHED_DLL).c_str());
         ASSERT_NE(module, nullptr) << GetLastError();
         reg = reinterpret_cast<RegisterScheduledTaskFn>(reinterpret_cast<void*>(GetProcAddress(module, "RegisterScheduledTask")));
         del = reinterpret_cast<DeleteScheduleTaskFn>(reinterpret_cast<void*>(GetProcAddress(module, "DeleteScheduleTask")));
