@@ -4,7 +4,9 @@
 
 uint32_t ModeValueFromArguments(const std::vector<std::wstring>& args)
 {
-    for (size_t i = 0; i < args.size(); ++i) {
+    // The program's own path is not an argument: a folder such as
+    // "D:\Drivers-install" must not decide the mode.
+    for (size_t i = 1; i < args.size(); ++i) {
         const bool install = args[i].find(L"-i") != std::wstring::npos;
         const bool open = !install && args[i].find(L"-o") != std::wstring::npos;
         if (!install && !open)

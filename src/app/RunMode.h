@@ -18,8 +18,8 @@ constexpr uint32_t MODE_FINISH = 0x1000;
 // Start-up waits before going on when one of these is set.
 constexpr uint32_t MODE_PAUSE_MASK = MODE_CONTD | MODE_FINISH;
 
-// Mode value from the argument vector (program path first): the first
-// argument containing "-i" or "-o" and the one after it decide.
+// Mode value from the argument vector (program path first, not scanned):
+// the first argument containing "-i" or "-o" and the one after it decide.
 uint32_t ModeValueFromArguments(const std::vector<std::wstring>& args);
 
 class CCmdLineParser;

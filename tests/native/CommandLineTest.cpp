@@ -25,13 +25,17 @@ TEST(RunMode, ModeValuesAndFlags)
     EXPECT_EQ(ModeValueFromArguments({L"x.exe", L"-o", L"03"}), MODE_OPEN_TAB4);
 }
 
-TEST(RunMode, ProgramPathTakesPartInTheScan)
+TEST(RunMode, ProgramPathDoesNotDecideTheMode)
 {
-    // "D:\my-install\x.exe" contains "-i": the value after it is the next argument.
-    EXPECT_EQ(ModeValueFromArguments({L"D:\\my-install\\x.exe", L"00"}), MODE_INSTALL_TAB1);
-    EXPECT_EQ(ModeValueFromArguments({L"D:\\my-install\\x.exe", L"-o", L"00"}), MODE_DEFAULT);
+    // "D:\my-install\x.exe" contains "-i", but the program's folder is no switch.
+    EXPECT_EQ(ModeValueFromArguments({L"D:\\my-install\\x.exe", L"00"}), MODE_DEFAULT);
+    EXPECT_EQ(ModeValueFromArguments({L"D:\\my-install\\x.exe", L"-o", L"00"}), MODE_OPEN_TAB1);
+    EXPECT_EQ(ModeValueFromArguments({L"E:\\Drivers-old\\x.exe", L"-i", L"01"}), MODE_INSTALL_TAB2);
+    // Other arguments take part wherever "-i" stands in them.
+    EXPECT_EQ(ModeValueFromArguments({L"x.exe", L"C:\\a-ix", L"01"}), MODE_INSTALL_TAB2);
     // An argument holding both counts as "-i".
     EXPECT_EQ(ModeValueFromArguments({L"x.exe", L"-i-o", L"01"}), MODE_INSTALL_TAB2);
+    EXPECT_EQ(ModeValueFromArguments({}), MODE_DEFAULT);
 }
 
 TEST(CCmdLineParser, NamesAreCaseInsensitiveAndValuesIgnored)

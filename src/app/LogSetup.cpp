@@ -1,0 +1,29 @@
+#include "app/LogSetup.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include "log/CInfoTracker.h"
+#include "log/ConsoleTracker.h"
+#include "log/FileTracker.h"
+
+bool LogSetup::DebugWanted(int debugFlag)
+{
+    return ::PathFileExistsW(kForceDebugFile) || debugFlag != 0;
+}
+
+Logger* LogSetup::Configure(bool debug, const std::wstring& windowsDir)
+{
+    CInfoTracker& tracker = CInfoTracker::Instance();
+    if (debug) {
+        tracker.SetLevel(4);
+        tracker.SetSink(new ConsoleTracker());
+    } else {
+        tracker.SetLevel(1);
+        // Without the Windows directory the path would fall back to the
+        // root of the current drive (the disc): keep the sink closed instead.
+        tracker.SetSink(new FileTracker(windowsDir.empty() ? std::wstring() : windowsDir + kLogBase));
+    }
+    tracker.SetRootName(L"ROOT");
+    return &tracker.RootLogger();
+}

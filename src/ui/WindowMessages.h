@@ -1,0 +1,21 @@
+#pragma once
+
+// The program's private window messages (WM_USER + N). WM_USER + 1, + 2 and
+// + 256 belong to the skinned controls and lists; + 10 is unused.
+constexpr unsigned kWmUser = 0x0400;
+constexpr unsigned MSG_DEFERRED_INIT = kWmUser + 3;
+constexpr unsigned MSG_START_INSTALL = kWmUser + 4;
+constexpr unsigned MSG_INSTALLDLG_CLOSE = kWmUser + 5;
+constexpr unsigned MSG_MOUSE_ENTER = kWmUser + 6;
+constexpr unsigned MSG_MOUSE_LEAVE = kWmUser + 7;
+constexpr unsigned MSG_ITEM_BEGIN = kWmUser + 8;
+constexpr unsigned MSG_ITEM_END = kWmUser + 9;
+constexpr unsigned MSG_PASS_FOCUS = kWmUser + 11;
+constexpr unsigned MSG_INSTALL_SINGLE = kWmUser + 12;
+constexpr unsigned MSG_VIEW_OK = kWmUser + 13;
+constexpr unsigned MSG_RESTART_REQUIRED = kWmUser + 14;
+constexpr unsigned MSG_CHECK_INSTALLED = kWmUser + 15;
+constexpr unsigned MSG_LIST_HOVER = kWmUser + 16;
+constexpr unsigned MSG_QUIT_APP = kWmUser + 17;
+constexpr unsigned MSG_OFFER_CHECKED = kWmUser + 18;
+constexpr unsigned MSG_INSTALL_TICK = kWmUser + 19;
