@@ -45,6 +45,8 @@ public:
     int DebugFlag = 0;
     int InstallState = -1; // 0 while a run is active
     int CurrentTab = -1;
+    // The main window (an HWND) while it exists; the engine posts to it.
+    struct HWND__* MainWnd = nullptr;
 
     // Layout fields.
     std::wstring LayoutPathText;

@@ -1,0 +1,129 @@
+#include "app/CDezozi2App.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+#include <gdiplus.h>
+
+#include "app/ArgumentVector.h"
+#include "app/CCmdLineParser.h"
+#include "app/LogSetup.h"
+#include "app/RunMode.h"
+#include "config/CController.h"
+#include "log/CInfoTracker.h"
+#include "ui/CDezozi2Dlg.h"
+
+CDezozi2App::CDezozi2App() = default;
+
+CDezozi2App::~CDezozi2App() = default;
+
+void CDezozi2App::StartPlatform()
+{
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok)
+        m_gdiplusToken = token;
+
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = 0xFF;
+    ::InitCommonControlsEx(&controls);
+
+    CWinApp::InitInstance();
+    // The web-browser control is hosted through OLE; there is no ATL here,
+    // so OleInitialize stands in for the ATL hosting set-up.
+    m_oleStarted = SUCCEEDED(::OleInitialize(nullptr));
+}
+
+bool CDezozi2App::ReadWindowsDirectory()
+{
+    wchar_t dir[MAX_PATH + 1] = {};
+    UINT length = ::GetWindowsDirectoryW(dir, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        m_windowsDir.clear();
+        return false;
+    }
+    m_windowsDir.assign(dir, length);
+    return true;
+}
+
+uint32_t CDezozi2App::ReadRunMode() const
+{
+    return ModeValueFromArguments(ArgumentVector(::GetCommandLineW()));
+}
+
+void CDezozi2App::RunMainWindow()
+{
+    CDezozi2Dlg dialog;
+    m_pMainWnd = &dialog;
+    INT_PTR result = dialog.DoModal();
+    if (result == -1)
+        LogError(m_rootLogger, L"[InitInstance] main window failed: %u", ::GetLastError());
+    m_pMainWnd = nullptr;
+}
+
+BOOL CDezozi2App::InitInstance()
+{
+    StartPlatform();
+
+    switch (m_instanceLock.Acquire(kInstanceName)) {
+    case SingleInstanceLock::Result::Acquired:
+        break;
+    case SingleInstanceLock::Result::AlreadyRunning:
+    case SingleInstanceLock::Result::Failed:
+        return FALSE; // a second copy ends silently
+    }
+
+    ::SetPriorityClass(::GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+
+    // The main window's template names this class, so other programs can
+    // find the window by it.
+    RegisterClassCopy(L"#32770", kWindowClass);
+
+    ReadWindowsDirectory();
+    uint32_t runMode = ReadRunMode();
+    CCmdLineParser parser(::GetCommandLineW());
+
+    m_controller = std::make_unique<CController>();
+    m_controller->LoadLayoutConfig();
+
+    runMode = AddModeFlags(runMode, parser);
+    if (parser.HasSwitch(L"round"))
+        m_controller->RoundFlag = 1;
+    if (parser.HasSwitch(L"debug"))
+        m_controller->DebugFlag = 1;
+
+    // Without a Windows directory there is no log folder: lines are lost.
+    m_rootLogger = LogSetup::Configure(LogSetup::DebugWanted(m_controller->DebugFlag), m_windowsDir);
+
+    // After a restart (or at the end) the system is given time to settle.
+    if (runMode & MODE_PAUSE_MASK)
+        ::Sleep(kResumePauseMs);
+
+    m_controller->RunMode = runMode;
+
+    RunMainWindow();
+
+    m_instanceLock.Release();
+    return FALSE;
+}
+
+int CDezozi2App::ExitInstance()
+{
+    if (m_rootLogger) {
+        LogDebug(m_rootLogger, L"**************************[CLOSE PAVEX]**************************");
+        CInfoTracker::Instance().ReleaseLogger(m_rootLogger);
+        m_rootLogger = nullptr;
+    }
+    m_controller.reset();
+    CInfoTracker::Destroy();
+    if (m_gdiplusToken) {
+        Gdiplus::GdiplusShutdown(m_gdiplusToken);
+        m_gdiplusToken = 0;
+    }
+    if (m_oleStarted) {
+        ::OleUninitialize();
+        m_oleStarted = false;
+    }
+    return CWinApp::ExitInstance();
+}
