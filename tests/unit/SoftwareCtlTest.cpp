@@ -242,7 +242,8 @@ TEST_F(SoftwareCtlTest, FactoryChoiceByTypeCodes)
     std::vector<std::wstring> starts;
     for (const auto& line : log.lines)
         if (line.find(L"[CreateSwObject] Start Create") != std::wstring::npos)
-            starts.push_back(line.substr(line.find(L"Start Create")));
+            starts.push_back(line.substr(line.find(L"Start Create"), line.find_last_not_of(L"\r\n") + 1 -
+                                                                         line.find(L"Start Create")));
     EXPECT_EQ(starts, (std::vector<std::wstring>{L"Start Create Install Object", L"Start Create SilentInstall Object",
                                                  L"Start Create Uninstall Object",
                                                  L"Start Create SilentUninstall Object"}));
@@ -282,7 +283,9 @@ TEST_F(SoftwareCtlTest, AssemblyFailures)
 {
     // No restart factory: the first kind fails and the later ones stay null.
     kit.noReboot = true;
-    CSoftwareCtl sw(ItemFor("", 0, 0), nullptr, nullptr, false, nullptr, &kit);
+    SetupItem item = ItemFor("", 0, 0);
+    item.UpgradeType = 0;
+    CSoftwareCtl sw(item, nullptr, nullptr, false, nullptr, &kit);
     EXPECT_FALSE(sw.CreateSwObject());
     EXPECT_EQ(sw.m_pInstall, nullptr);
     EXPECT_EQ(sw.m_pSilentInstall, nullptr);
@@ -293,7 +296,7 @@ TEST_F(SoftwareCtlTest, AssemblyFailures)
     EXPECT_TRUE(log.Has(L"[GetCurrentVersion] pInstall == NULL"));
     EXPECT_EQ(sw.ExecuteSingle(), 1);
     EXPECT_EQ(sw.ExecuteAll(0), 1);
-    EXPECT_TRUE(log.Has(L"m_pSilentInstall == NULL"));
+    EXPECT_TRUE(log.Has(L"[ExecuteAll] UpgradeType:0, m_pSilentInstall == NULL"));
 
     // A catalogue that cannot be opened fails the presence factories.
     SetupItem lost = ItemFor("", 1, 1);
