@@ -1,5 +1,6 @@
 #include "check/CheckCommand.h"
 
+#include "check/CatalogCommand.h"
 #include "check/CheckOutput.h"
 #include "check/LayoutCommands.h"
 #include "check/ScrambleCommand.h"
@@ -12,6 +13,7 @@ const std::vector<CheckCommand>& CheckCommands()
         {L"int", L"SECTION KEY", 2, 2, RunIntCommand},
         {L"tab", L"KEY", 1, 1, RunTabCommand},
         {L"scramble", L"IN OUT", 2, 2, RunScrambleCommand},
+        {L"catalog", L"[PATH]", 0, 1, RunCatalogCommand},
     };
     return commands;
 }

@@ -56,9 +56,11 @@ bool SetupCatalog::GetSetupSettings(const std::wstring& path)
 {
     Logger* log = m_controller.GetLog();
     LogDebug(log, L"[GetSetupSettings] Enter");
+    m_failure.clear();
     IniFile ini;
     if (!ini.Open(path)) {
-        LogDebug(log, L"[GetSetupSettings] Open ini fail");
+        m_failure = L"[GetSetupSettings] Open ini fail";
+        LogDebug(log, L"%s", m_failure.c_str());
         return false;
     }
     m_controller.CatalogPath = path;
@@ -67,7 +69,8 @@ bool SetupCatalog::GetSetupSettings(const std::wstring& path)
     ini.GetInt(kItems, L"ItemNumber", -1, count);
     // Any negative count means no catalogue: counting up to it would never end.
     if (count < 0) {
-        LogDebug(log, L"[GetSetupSettings] Can not find ini tag: ItemNumber");
+        m_failure = L"[GetSetupSettings] Can not find ini tag: ItemNumber";
+        LogDebug(log, L"%s", m_failure.c_str());
         ini.Close();
         return false;
     }

@@ -13,9 +13,12 @@ public:
     explicit SetupCatalog(CController& controller) : m_controller(controller) {}
 
     bool GetSetupSettings(const std::wstring& path);
+    // The log text of the last failure; empty after success.
+    const std::wstring& FailureText() const { return m_failure; }
 
 private:
     void ReadItem(const IniFile& ini, int itemNo, SetupItem& item) const;
 
     CController& m_controller;
+    std::wstring m_failure;
 };

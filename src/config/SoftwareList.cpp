@@ -58,22 +58,26 @@ int SoftwareList::GetListMode(int forceManual, int currentTab) const
     return 0;
 }
 
+bool SoftwareList::RestartsWindows(CSoftwareCtl& sw)
+{
+    const SetupItem& item = sw.Item();
+    if (item.InstallReboot)
+        return true;
+    if (item.UpgradeType == 3)
+        return item.UninstallReboot != 0;
+    if (item.UpgradeType == 1 && item.UninstallReboot) {
+        const ItemStatus status = sw.GetItemStatus(0);
+        return status == ItemStatus::Outdated || status == ItemStatus::Updated;
+    }
+    return false;
+}
+
 int SoftwareList::CountRestarts() const
 {
     int restarts = 0;
     for (const auto& sw : m_items) {
-        const SetupItem& item = sw->Item();
-        if (!IsPending(item))
-            continue;
-        if (item.InstallReboot) {
+        if (IsPending(sw->Item()) && RestartsWindows(*sw))
             ++restarts;
-        } else if (item.UpgradeType == 3 && item.UninstallReboot) {
-            ++restarts;
-        } else if (item.UpgradeType == 1 && item.UninstallReboot) {
-            const ItemStatus status = sw->GetItemStatus(0);
-            if (status == ItemStatus::Outdated || status == ItemStatus::Updated)
-                ++restarts;
-        }
     }
     return restarts;
 }

@@ -24,6 +24,8 @@ public:
     CSoftwareCtl* FindItem(int itemNo) const;
     // 1 with ForceManual; 3 when an item of the current tab has type 0 or 5; else 0.
     int GetListMode(int forceManual, int currentTab) const;
+    // Whether installing the item restarts Windows (status from the cache).
+    static bool RestartsWindows(CSoftwareCtl& sw);
     // Restarts the pending (selected, not done) items will cause.
     int CountRestarts() const;
     // Every item's installed version, read anew, in list order.

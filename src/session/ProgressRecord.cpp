@@ -28,12 +28,18 @@ ProgressRecord::~ProgressRecord()
     CInfoTracker::Instance().ReleaseLogger(m_log);
 }
 
-std::wstring ProgressRecord::DefaultPath()
+std::wstring ProgressRecord::WindowsFolder()
 {
     wchar_t dir[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_WINDOWS, nullptr, SHGFP_TYPE_CURRENT, dir)))
-        GetWindowsDirectoryW(dir, MAX_PATH);
-    return std::wstring(dir) + L"\\Ovcd_ProcessLog.ini";
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_WINDOWS, nullptr, SHGFP_TYPE_CURRENT, dir)) &&
+        GetWindowsDirectoryW(dir, MAX_PATH) == 0)
+        dir[0] = 0;
+    return dir;
+}
+
+std::wstring ProgressRecord::DefaultPath()
+{
+    return WindowsFolder() + L"\\Ovcd_ProcessLog.ini";
 }
 
 void ProgressRecord::ResetProgressRecord(const std::wstring& productName, int itemCount)

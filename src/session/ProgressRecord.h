@@ -19,6 +19,8 @@ public:
     ProgressRecord& operator=(const ProgressRecord&) = delete;
 
     static std::wstring DefaultPath();
+    // The Windows directory, where the state files live (no trailing backslash).
+    static std::wstring WindowsFolder();
     const std::wstring& Path() const { return m_path; }
     void SetPath(const std::wstring& path) { m_path = path; }
 
