@@ -17,6 +17,7 @@ set(DEZ_PURE_SOURCES
   src/services/CopyName.cpp
   src/services/Crc32.cpp
   src/services/IniScrambler.cpp
+  src/services/IniText.cpp
   src/services/VersionFormat.cpp
   src/ui/skin/ColorText.cpp
 )

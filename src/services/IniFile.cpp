@@ -8,17 +8,49 @@
 
 #include "log/CInfoTracker.h"
 #include "services/IniScrambler.h"
+#include "services/IniText.h"
+
+#include <atomic>
 
 struct IniFile::State {
     std::wstring path;          // where reads and writes go
     std::wstring scrambledPath; // the scrambled original, if any
     bool ownsCopy = false;      // a private copy that Close deletes
     Logger* log = nullptr;
+    // The parsed file of the reader mode; reparsed after our own writes.
+    IniText text;
+    bool useText = false;
+    bool textStale = true;
 };
 
 namespace {
 
 const std::wstring kEmpty;
+std::atomic<IniFile::ReadMode> g_readMode{IniFile::ReadMode::Reader};
+
+// The profile functions' decoding: a byte-order mark, else the ANSI code page.
+bool DecodeText(const std::vector<uint8_t>& bytes, std::wstring& text)
+{
+    size_t bom = 0;
+    const IniText::Encoding encoding = IniText::DetectEncoding(bytes.data(), bytes.size(), bom);
+    if (encoding == IniText::Encoding::Utf16Le || encoding == IniText::Encoding::Utf16Be) {
+        text = IniText::FromUtf16(bytes.data() + bom, bytes.size() - bom, encoding == IniText::Encoding::Utf16Be);
+        return true;
+    }
+    text.clear();
+    const size_t size = bytes.size() - bom;
+    if (size == 0)
+        return true;
+    if (size > 0x7FFFFFFF)
+        return false;
+    const UINT codePage = encoding == IniText::Encoding::Utf8 ? CP_UTF8 : CP_ACP;
+    const char* data = reinterpret_cast<const char*>(bytes.data() + bom);
+    const int need = MultiByteToWideChar(codePage, 0, data, static_cast<int>(size), nullptr, 0);
+    if (need <= 0)
+        return false;
+    text.resize(static_cast<size_t>(need));
+    return MultiByteToWideChar(codePage, 0, data, static_cast<int>(size), text.data(), need) == need;
+}
 
 bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& data, unsigned long long limit)
 {
@@ -161,6 +193,7 @@ bool IniFile::Open(const std::wstring& path)
 
     State* state = new State;
     state->log = log;
+    state->useText = g_readMode.load() == ReadMode::Reader;
     if (!read || !IniScrambler::IsScrambled(head, got)) {
         state->path = path;
         m_state = state;
@@ -229,6 +262,10 @@ void IniFile::GetString(const std::wstring& section, const std::wstring& key, co
         out = def.substr(0, kBufferSize - 1);
         return;
     }
+    if (LoadText()) {
+        out = m_state->text.GetString(section, key, def, kBufferSize);
+        return;
+    }
     wchar_t buffer[kBufferSize] = {};
     DWORD got = GetPrivateProfileStringW(section.c_str(), key.c_str(), def.c_str(), buffer, kBufferSize,
                                          m_state->path.c_str());
@@ -243,6 +280,10 @@ void IniFile::GetInt(const std::wstring& section, const std::wstring& key, int d
         out = def;
         return;
     }
+    if (LoadText()) {
+        out = m_state->text.GetInt(section, key, def);
+        return;
+    }
     out = static_cast<int>(GetPrivateProfileIntW(section.c_str(), key.c_str(), def, m_state->path.c_str()));
 }
 
@@ -250,6 +291,7 @@ bool IniFile::WriteString(const std::wstring& section, const std::wstring& key, 
 {
     if (!m_state)
         return false;
+    m_state->textStale = true;
     return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), m_state->path.c_str()) != FALSE;
 }
 
@@ -263,6 +305,10 @@ void IniFile::GetSectionNames(std::vector<std::wstring>& out) const
     out.clear();
     if (!m_state)
         return;
+    if (LoadText()) {
+        out = m_state->text.SectionNames();
+        return;
+    }
     std::vector<wchar_t> buffer(512);
     DWORD got = 0;
     for (;;) {
@@ -283,6 +329,35 @@ void IniFile::GetSectionNames(std::vector<std::wstring>& out) const
     }
     if (start < got)
         out.emplace_back(buffer.data() + start, got - start);
+}
+
+// Parses the working file when the reader answers and the parse is not
+// current; false sends the lookup to the system functions.
+bool IniFile::LoadText() const
+{
+    if (!m_state || !m_state->useText)
+        return false;
+    if (!m_state->textStale)
+        return true;
+    std::vector<uint8_t> bytes;
+    std::wstring text;
+    if (!ReadWholeFile(m_state->path, bytes, kMaxScrambledSize) || !DecodeText(bytes, text)) {
+        m_state->useText = false;
+        return false;
+    }
+    m_state->text.Parse(text);
+    m_state->textStale = false;
+    return true;
+}
+
+void IniFile::SetReadMode(ReadMode mode)
+{
+    g_readMode.store(mode);
+}
+
+IniFile::ReadMode IniFile::GetReadMode()
+{
+    return g_readMode.load();
 }
 
 bool IniFile::WriteScrambled(const std::wstring& plainPath, const std::wstring& scrambledPath)

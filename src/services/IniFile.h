@@ -33,10 +33,19 @@ public:
     // Scrambled files larger than this are refused rather than read into memory.
     static constexpr unsigned long long kMaxScrambledSize = 64ull * 1024 * 1024;
 
+    // How reads are answered: by the system's profile functions at every
+    // lookup, or from the file parsed once at Open (writes always go through
+    // the system). Process-wide; the reader is the default.
+    enum class ReadMode { System, Reader };
+    static void SetReadMode(ReadMode mode);
+    static ReadMode GetReadMode();
+
     // Writes the scrambled form of plain bytes to a file (for disc authors and tests).
     static bool WriteScrambled(const std::wstring& plainPath, const std::wstring& scrambledPath);
 
 private:
+    bool LoadText() const;
+
     struct State;
     State* m_state = nullptr;
 };

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// An INI file parsed once and answered from memory, with the system profile
+// functions' rules: lines split at CR and LF, white space trimmed around names
+// and values, the first of duplicate sections and keys wins, names compared
+// without regard to case, quotes around a value removed, ';' lines are keys
+// like any other, keys before the first section belong to a nameless one.
+class IniText {
+public:
+    enum class Encoding { Ansi, Utf8, Utf16Le, Utf16Be };
+
+    // Which encoding the bytes declare by their byte-order mark, and its length.
+    static Encoding DetectEncoding(const uint8_t* data, size_t size, size_t& bomLength);
+    // UTF-16 bytes (after the mark) to text; an odd last byte is dropped.
+    static std::wstring FromUtf16(const uint8_t* data, size_t size, bool bigEndian);
+
+    void Parse(const std::wstring& text);
+
+    // As the system's string lookup with a buffer of bufferSize characters.
+    std::wstring GetString(const std::wstring& section, const std::wstring& key, const std::wstring& def,
+                           size_t bufferSize) const;
+    // As the system's integer lookup (a 30-character read, base prefixes 0x, 0o, 0b).
+    int GetInt(const std::wstring& section, const std::wstring& key, int def) const;
+    // Non-empty section names in file order, duplicates included.
+    std::vector<std::wstring> SectionNames() const;
+
+    static bool IsSpace(wchar_t c);
+    static bool EqualsNoCase(const std::wstring& a, const std::wstring& b);
+
+private:
+    struct Key {
+        std::wstring name;
+        std::wstring value;
+        bool hasValue = false;
+    };
+    struct Section {
+        std::wstring name;
+        std::vector<Key> keys;
+    };
+
+    const Key* Find(const std::wstring& section, const std::wstring& key) const;
+    static std::wstring Trimmed(const std::wstring& text);
+    static std::wstring CopyEntry(const std::wstring& value, size_t bufferSize);
+    static uint32_t ToInteger(const std::wstring& text);
+
+    std::vector<Section> m_sections;
+};
