@@ -110,6 +110,7 @@ bool ProcessRunner::Start(const std::wstring& exe, const std::wstring& arguments
     }
     m_process = pi.hProcess;
     m_pid = pi.dwProcessId;
+    m_startedAt = GetTickCount64();
     ResumeThread(pi.hThread);
     CloseHandle(pi.hThread);
     return true;

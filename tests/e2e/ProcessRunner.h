@@ -25,6 +25,8 @@ public:
     // STILL_ACTIVE while running.
     DWORD ExitCode() const;
     DWORD Pid() const { return m_pid; }
+    // Milliseconds since the program was started.
+    ULONGLONG ElapsedMs() const { return GetTickCount64() - m_startedAt; }
     HANDLE Handle() const { return m_process; }
     // Ends the program and every process it started; expected endings use this.
     void Kill();
@@ -44,6 +46,7 @@ private:
     HANDLE m_job = nullptr;
     HANDLE m_process = nullptr;
     DWORD m_pid = 0;
+    ULONGLONG m_startedAt = 0;
     std::wstring m_exe;
     std::wstring m_outPath;
     std::wstring m_errPath;

@@ -133,6 +133,11 @@ bool TextFile::Write(const std::wstring& path, const std::wstring& text, bool an
         WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr,
                             nullptr);
     }
+    return WriteBytes(path, bytes);
+}
+
+bool TextFile::WriteBytes(const std::wstring& path, const std::string& bytes)
+{
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;

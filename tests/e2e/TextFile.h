@@ -16,6 +16,7 @@ public:
     static std::vector<std::wstring> Lines(const std::wstring& text);
     // Writes text as UTF-8 (no byte-order mark) or, with ansi, in the ANSI code page.
     static bool Write(const std::wstring& path, const std::wstring& text, bool ansi = false);
+    static bool WriteBytes(const std::wstring& path, const std::string& bytes);
     static unsigned long long Size(const std::wstring& path);
 
     // Bounded waits: true once the file exists / contains the text.
