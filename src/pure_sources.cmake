@@ -11,7 +11,10 @@ set(DEZ_PURE_SOURCES
   src/config/CatalogRules.cpp
   src/config/LanguageRules.cpp
   src/config/LayoutChoice.cpp
+  src/engine/HardwareIdMatch.cpp
   src/engine/ItemStatus.cpp
+  src/engine/PathMacro.cpp
+  src/engine/RegistryVersionPath.cpp
   src/engine/VersionText.cpp
   src/log/LogLineFormat.cpp
   src/services/CopyName.cpp

@@ -3,7 +3,11 @@
 #include "engine/CKillWHQLWarnNone.h"
 #include "engine/CRebootNone.h"
 #include "engine/CRebootNormal.h"
+#include "engine/CVersionFile.h"
+#include "engine/CVersionFixReg.h"
+#include "engine/CVersionHwID.h"
 #include "engine/CVersionNone.h"
+#include "engine/CVersionReg.h"
 
 CSwFactoryKit& CSwFactoryKit::Instance()
 {
@@ -16,14 +20,14 @@ std::unique_ptr<ICurrentVersionFactory> CSwFactoryKit::NewVersionFactory(Version
     switch (source) {
     case VersionSource::None:
         return std::make_unique<CVersionNoneFactory>();
-    // The registry, fixed-key, file and hardware-ID providers add their
-    // factories here (CVersionRegFactory, CVersionFixRegFactory,
-    // CVersionFileFactory, CVersionHwIDFactory).
     case VersionSource::Reg:
+        return std::make_unique<CVersionRegFactory>();
     case VersionSource::FixReg:
+        return std::make_unique<CVersionFixRegFactory>();
     case VersionSource::File:
+        return std::make_unique<CVersionFileFactory>();
     case VersionSource::HwID:
-        break;
+        return std::make_unique<CVersionHwIDFactory>();
     }
     return nullptr;
 }
