@@ -74,6 +74,11 @@ else
   echo "no X display for the end-to-end tests"
 fi
 xvfb_stop
+
+if [ "${RUN_BENCH:-0}" = 1 ]; then
+  step "benchmark (figures only, not judged)"
+  tools/wine/run.sh build/win64/bin/probe_bench.exe </dev/null || true
+fi
 (source tools/wine/env.sh; wineserver -k >/dev/null 2>&1) || true
 
 step "summary"
