@@ -3,8 +3,11 @@
 
 #include <string>
 
-// A disc folder in the temp folder with a copy of the program and a
-// LayoutCfg.ini, and the running program's process seen from outside.
+#include "DiscFolder.h"
+#include "ProcessRunner.h"
+
+// The start-up scenarios' view of the shared harness: a disc folder with a copy
+// of the program and a LayoutCfg.ini, and the running program seen from outside.
 namespace shell {
 
 std::wstring BinFolder();
@@ -17,24 +20,24 @@ void RemoveTree(const std::wstring& folder);
 
 class DiscFolder {
 public:
+    // name only labels the scenario; the folder itself is always a fresh one.
     explicit DiscFolder(const std::wstring& name);
     ~DiscFolder();
     DiscFolder(const DiscFolder&) = delete;
     DiscFolder& operator=(const DiscFolder&) = delete;
 
-    const std::wstring& Path() const { return m_path; } // trailing backslash
-    std::wstring Program() const { return m_path + L"Dezozi2.exe"; }
+    const std::wstring& Path() const { return m_disc.Root(); } // trailing backslash
+    std::wstring Program() const { return m_disc.Program(); }
     bool Ready() const { return m_ready; }
 
 private:
-    std::wstring m_path;
+    ::DiscFolder m_disc;
     bool m_ready = false;
 };
 
 class ProgramProcess {
 public:
     ProgramProcess() = default;
-    ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
@@ -44,15 +47,14 @@ public:
     HWND WaitForMainWindow(DWORD timeoutMs);
     // Exit code, or -1 when it is still running after the time-out.
     long WaitForExit(DWORD timeoutMs);
-    bool IsRunning() const;
-    DWORD Id() const { return m_id; }
+    bool IsRunning() const { return m_runner.Running(); }
+    DWORD Id() const { return m_runner.Pid(); }
     // Milliseconds since Start.
-    DWORD Elapsed() const { return ::GetTickCount() - m_started; }
+    DWORD Elapsed() const { return static_cast<DWORD>(m_runner.ElapsedMs()); }
 
 private:
-    HANDLE m_process = nullptr;
-    DWORD m_id = 0;
-    DWORD m_started = 0;
+    // Still running when the test ends: killed, and the test fails.
+    ProcessRunner m_runner;
 };
 
 // Windows of class "Dezozi2" of any process.

@@ -56,7 +56,7 @@ void PressEscape(HWND window)
 
 TEST(ShellStartup, MainWindowIsBorderlessCentredAndClosesOnEsc)
 {
-    DiscFolder disc(L"dez_e2e_shell_window");
+    shell::DiscFolder disc(L"dez_e2e_shell_window");
     ASSERT_TRUE(disc.Ready());
     ProgramProcess program;
     ASSERT_TRUE(program.Start(disc.Program(), L"", disc.Path()));
@@ -94,7 +94,7 @@ TEST(ShellStartup, MainWindowIsBorderlessCentredAndClosesOnEsc)
 
 TEST(ShellStartup, CloseCancelAndQuitMessagesEndTheProgramWithCodeZero)
 {
-    DiscFolder disc(L"dez_e2e_shell_close");
+    shell::DiscFolder disc(L"dez_e2e_shell_close");
     ASSERT_TRUE(disc.Ready());
     // WM_USER + 17 asks the window to quit (the pre-check's verdict).
     const UINT quitApp = WM_USER + 17;
@@ -113,7 +113,7 @@ TEST(ShellStartup, CloseCancelAndQuitMessagesEndTheProgramWithCodeZero)
 
 TEST(ShellStartup, SecondStartEndsAtOnceAndLeavesTheFirstAlone)
 {
-    DiscFolder disc(L"dez_e2e_shell_twice");
+    shell::DiscFolder disc(L"dez_e2e_shell_twice");
     ASSERT_TRUE(disc.Ready());
     ProgramProcess first;
     ASSERT_TRUE(first.Start(disc.Program(), L"", disc.Path()));
@@ -142,7 +142,7 @@ TEST(ShellStartup, SecondStartEndsAtOnceAndLeavesTheFirstAlone)
 
 TEST(ShellStartup, ResumeAndFinishRunsPauseBeforeTheWindow)
 {
-    DiscFolder disc(L"dez_e2e_shell_pause");
+    shell::DiscFolder disc(L"dez_e2e_shell_pause");
     ASSERT_TRUE(disc.Ready());
     struct Case {
         const wchar_t* args;
@@ -168,7 +168,7 @@ TEST(ShellStartup, ForceDebugFileWritesTheMarkerAndNoLogLines)
     LogFolderGuard logs;
     ::CreateDirectoryW(logs.Folder().c_str(), nullptr);
     ::DeleteFileW(logs.Log().c_str());
-    DiscFolder disc(L"dez_e2e_shell_debug");
+    shell::DiscFolder disc(L"dez_e2e_shell_debug");
     ASSERT_TRUE(disc.Ready());
     ASSERT_TRUE(WriteBytes(disc.Path() + L"ForceDebug", ""));
 
@@ -199,7 +199,7 @@ TEST(ShellStartup, NormalRunRemovesTheMarkerAndAppendsToTheLog)
     LogFolderGuard logs;
     ::CreateDirectoryW(logs.Folder().c_str(), nullptr);
     ASSERT_TRUE(WriteBytes(logs.Log(), "line of an earlier run\r\n"));
-    DiscFolder disc(L"dez_e2e_shell_normal");
+    shell::DiscFolder disc(L"dez_e2e_shell_normal");
     ASSERT_TRUE(disc.Ready());
     ASSERT_TRUE(WriteBytes(disc.Path() + L"msg.ini", "[DEBUG]\r\nLOG_LEVEL=1\r\n"));
 
@@ -223,7 +223,7 @@ TEST(ShellStartup, NormalRunWithoutLogFolderCreatesNone)
     const std::wstring folder = WindowsFolder() + L"\\Logs";
     FolderAside aside(folder);
     ASSERT_FALSE(Exists(folder));
-    DiscFolder disc(L"dez_e2e_shell_nolog");
+    shell::DiscFolder disc(L"dez_e2e_shell_nolog");
     ASSERT_TRUE(disc.Ready());
     ProgramProcess program;
     ASSERT_TRUE(program.Start(disc.Program(), L"", disc.Path()));
