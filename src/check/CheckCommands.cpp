@@ -2,6 +2,7 @@
 
 #include "check/CatalogCommand.h"
 #include "check/CheckOutput.h"
+#include "check/LanguageCommands.h"
 #include "check/LayoutCommands.h"
 #include "check/ScrambleCommand.h"
 
@@ -14,6 +15,8 @@ const std::vector<CheckCommand>& CheckCommands()
         {L"tab", L"KEY", 1, 1, RunTabCommand},
         {L"scramble", L"IN OUT", 2, 2, RunScrambleCommand},
         {L"catalog", L"[PATH]", 0, 1, RunCatalogCommand},
+        {L"lang", L"", 0, 0, RunLangCommand},
+        {L"translate", L"TEXT", 1, 1, RunTranslateCommand},
     };
     return commands;
 }
