@@ -6,6 +6,7 @@
 #include "config/CController.h"
 #include "config/CatalogRules.h"
 #include "engine/CSoftwareCtl.h"
+#include "engine/DeviceListRound.h"
 #include "engine/ItemKey.h"
 #include "log/CInfoTracker.h"
 #include "services/IniFile.h"
@@ -108,6 +109,8 @@ bool SetupCatalog::GetSetupSettings(const std::wstring& path)
     list.MoveLastInstallsToEnd();
     list.LinkDependencyGroups();
 
+    // Registering asks every item for its status: one walk of the device list.
+    DeviceListRound round;
     for (const auto& sw : list.Items()) {
         record.RestoreItemFlags(*sw, continued);
         record.RegisterItem(*sw);

@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "config/CatalogRules.h"
+#include "engine/DeviceListRound.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ int SoftwareList::CountRestarts() const
 
 void SoftwareList::RefreshVersions()
 {
+    DeviceListRound round;
     for (auto& sw : m_items)
         sw->GetCurrentVersion(1);
 }

@@ -1,10 +1,11 @@
 #include "engine/CVersionHwID.h"
 
+#include "engine/DeviceListRound.h"
 #include "engine/HardwareIdMatch.h"
 #include "log/CInfoTracker.h"
 #include "services/CInfoReader.h"
+#include "services/DeviceSnapshot.h"
 #include "services/IniFile.h"
-#include "services/PresentDevices.h"
 
 namespace {
 
@@ -52,29 +53,30 @@ bool CVersionHwID::VersionFunction(std::wstring& out)
 
 bool CVersionHwID::EnumDevice(const std::vector<std::wstring>& pieces, std::wstring& out)
 {
-    PresentDevices devices;
-    if (!devices.Open()) {
-        LogError(m_log, L"[EnumDevice] Device list fail, error %u", static_cast<unsigned>(GetLastError()));
-        return false;
+    DeviceSnapshot own;
+    const DeviceSnapshot* snapshot = DeviceListRound::Current();
+    if (!snapshot) {
+        if (!own.Take()) {
+            LogError(m_log, L"[EnumDevice] Device list fail, error %u", static_cast<unsigned>(own.Error()));
+            return false;
+        }
+        snapshot = &own;
     }
-    for (DWORD index = 0; devices.Select(index); ++index) {
-        std::wstring ids;
-        bool grown = false;
-        if (!devices.HardwareIds(ids, grown)) {
+    const auto& devices = snapshot->Devices();
+    for (size_t index = 0; index < devices.size(); ++index) {
+        const DeviceSnapshot::Device& device = devices[index];
+        if (!device.hasHardwareIds) {
             LogDebug(m_log, L"[EnumDevice] Device %u has no Hardware ID", static_cast<unsigned>(index));
             continue;
         }
-        if (grown)
+        if (device.grown)
             LogDebug(m_log, L"[EnumDevice] Hardware ID list of %u characters read with a larger buffer",
-                     static_cast<unsigned>(ids.size()));
-        const std::wstring first = HardwareIdMatch::FirstString(ids.data(), ids.size());
+                     static_cast<unsigned>(device.hardwareIds.size()));
+        const std::wstring first = HardwareIdMatch::FirstString(device.hardwareIds.data(), device.hardwareIds.size());
         LogDebug(m_log, L"[EnumDevice] Hardware ID: %s", first.c_str());
-        if (!HardwareIdMatch::Matches(first, pieces))
+        if (!HardwareIdMatch::Matches(first, pieces) || !device.hasDriver)
             continue;
-        std::wstring driverKey;
-        if (!devices.DriverKey(driverKey))
-            continue;
-        ReadDriverVersion(HardwareIdMatch::FirstString(driverKey.data(), driverKey.size()), out);
+        ReadDriverVersion(HardwareIdMatch::FirstString(device.driverKey.data(), device.driverKey.size()), out);
         return true;
     }
     return false;

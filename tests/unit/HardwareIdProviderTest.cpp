@@ -2,10 +2,14 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <thread>
+
 #include "LogCapture.h"
 #include "TestCatalog.h"
 #include "TestDevice.h"
 #include "engine/CVersionHwID.h"
+#include "engine/DeviceListRound.h"
 
 namespace {
 
@@ -150,4 +154,40 @@ TEST(CVersionHwID, CatalogueThatCannotBeOpenedFails)
     EXPECT_FALSE(provider.GetCurrentVersion(version));
     EXPECT_FALSE(provider.IsVersionExist());
     EXPECT_EQ(log.Count(L"CVersionHwID", L"ERROR", L"[VersionFunction] Open ini fail"), 2u);
+}
+
+TEST(CVersionHwID, ARoundWalksTheDeviceListOnceOnItsOwnThread)
+{
+    TestCatalog catalog(L"DezProvRound");
+    catalog.Set(1, L"HardwareID", L"DEZTEST\\PROV_ROUND");
+    ASSERT_TRUE(catalog.Write());
+    std::unique_ptr<TestDevice> device;
+    {
+        DeviceListRound round;
+        EXPECT_FALSE(Ask(catalog, 1).present); // the round's snapshot is taken here
+        device = std::make_unique<TestDevice>(L"ROOT\\DEZTEST\\0005", std::vector<std::wstring>{L"DEZTEST\\PROV_ROUND"});
+        ASSERT_TRUE(device->SetDriver(L"2.2", L"Dez Vendor"));
+        {
+            DeviceListRound inner;
+            EXPECT_FALSE(Ask(catalog, 1).present) << "the outer round's snapshot holds";
+        }
+        EXPECT_FALSE(Ask(catalog, 1).present);
+        // Another thread has no round open: it walks the list itself.
+        Outcome other;
+        std::thread([&] { other = Ask(catalog, 1); }).join();
+        EXPECT_TRUE(other.present);
+        EXPECT_EQ(other.version, L"2.2");
+    }
+    Outcome after = Ask(catalog, 1);
+    EXPECT_TRUE(after.present);
+    EXPECT_EQ(after.version, L"2.2");
+    {
+        // Only the device list is held: the driver's values are read at every call.
+        DeviceListRound round;
+        EXPECT_EQ(Ask(catalog, 1).version, L"2.2");
+        ASSERT_TRUE(device->SetDriver(L"2.3", L"Dez Vendor"));
+        EXPECT_EQ(Ask(catalog, 1).version, L"2.3");
+    }
+    device.reset();
+    EXPECT_FALSE(Ask(catalog, 1).present);
 }
