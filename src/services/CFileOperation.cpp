@@ -4,6 +4,7 @@
 
 #include "log/CInfoTracker.h"
 #include "services/CopyName.h"
+#include "services/PathRoot.h"
 
 namespace {
 
@@ -129,7 +130,11 @@ bool CFileOperation::DeleteTree(const std::wstring& path)
 {
     m_keptFile = false;
     try {
-        DeleteEntry(Normalise(path));
+        const std::wstring target = Normalise(path);
+        // An empty path means the current drive's root; no root is ours to delete.
+        if (IsRootOrEmptyPath(target))
+            throw CFExeption(ERROR_INVALID_PARAMETER);
+        DeleteEntry(target);
         return true;
     } catch (const CFExeption& e) {
         Fail(e.Text(), e.Code());
