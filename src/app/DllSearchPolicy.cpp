@@ -6,8 +6,6 @@ namespace {
 // without update KB2533623 lacks them.
 constexpr DWORD kSearchSystem32 = 0x00000800;
 constexpr DWORD kSearchUserDirs = 0x00000400;
-constexpr DWORD kSearchDllLoadDir = 0x00000100;
-constexpr DWORD kSearchDefaultDirs = 0x00001000;
 constexpr DWORD kSafeSearchMode = 0x00000001;
 constexpr DWORD kSearchPermanent = 0x00008000;
 
@@ -18,18 +16,6 @@ FARPROC Kernel32Proc(const char* name)
 {
     HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
     return kernel ? ::GetProcAddress(kernel, name) : nullptr;
-}
-
-bool HasDefaultDllDirectories()
-{
-    return Kernel32Proc("SetDefaultDllDirectories") != nullptr;
-}
-
-std::wstring WithBackslash(const std::wstring& folder)
-{
-    if (folder.empty() || folder.back() == L'\\' || folder.back() == L'/')
-        return folder;
-    return folder + L'\\';
 }
 
 } // namespace
@@ -46,17 +32,4 @@ bool DllSearchPolicy::Restrict()
             reinterpret_cast<void*>(Kernel32Proc("SetSearchPathMode"))))
         setMode(kSafeSearchMode | kSearchPermanent);
     return safe || noCurrentDir;
-}
-
-HMODULE DllSearchPolicy::LoadBeside(const std::wstring& folder, const std::wstring& name)
-{
-    if (folder.empty() || name.empty())
-        return nullptr;
-    std::wstring path = WithBackslash(folder) + name;
-    if (path.size() >= MAX_PATH)
-        return nullptr;
-    if (HasDefaultDllDirectories())
-        return ::LoadLibraryExW(path.c_str(), nullptr, kSearchDllLoadDir | kSearchDefaultDirs);
-    // Older systems: the library's own folder replaces the program's folder.
-    return ::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }

@@ -169,7 +169,7 @@ PolicyLayout MakePolicyLayout()
     ::CreateDirectoryW(l.exeFolder.c_str(), nullptr);
     ::CreateDirectoryW(l.workFolder.c_str(), nullptr);
     ::CreateDirectoryW(l.libFolder.c_str(), nullptr);
-    const std::wstring bin = testfiles::ProgramFolder();
+    const std::wstring bin = TestExeFolder();
     l.probe = l.exeFolder + L"dll_policy_probe.exe";
     ::CopyFileW((bin + L"dll_policy_probe.exe").c_str(), l.probe.c_str(), FALSE);
     for (const wchar_t* lib : {L"dez_probe_leaf.dll", L"dez_probe_user.dll"}) {
@@ -207,7 +207,7 @@ TEST(DllSearchPolicy, GdiPlusComesFromTheSystemEvenWithACopyBesideTheProgram)
 {
     PolicyLayout l = MakePolicyLayout();
     // A library of that name beside the program, as a planted one would be.
-    ASSERT_TRUE(::CopyFileW((testfiles::ProgramFolder() + L"dez_probe_leaf.dll").c_str(),
+    ASSERT_TRUE(::CopyFileW((TestExeFolder() + L"dez_probe_leaf.dll").c_str(),
                             (l.exeFolder + L"gdiplus.dll").c_str(), FALSE));
     EXPECT_EQ(testfiles::RunProgram(l.probe, L"gdiplus", l.workFolder), 0);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "TempFolder.h"
+#include "TestPaths.h"
 #include "probes/BoardIdentification.h"
 #include "probes/ExeFolder.h"
 #include "probes/MBVBUType.h"
@@ -15,9 +16,9 @@ public:
     explicit DiscFolder(bool withDmi = true)
         : m_dir(L"board")
     {
-        m_ok = TempFolder::CopyFrom(BinFolder() + L"ACPIWMI.dll", m_dir / L"ACPIWMI.dll");
+        m_ok = TempFolder::CopyFrom(TestExeFolder() + L"ACPIWMI.dll", m_dir / L"ACPIWMI.dll");
         if (withDmi)
-            m_ok = m_ok && TempFolder::CopyFrom(BinFolder() + L"OvcdDmi.dll", m_dir / L"OvcdDmi.dll");
+            m_ok = m_ok && TempFolder::CopyFrom(TestExeFolder() + L"OvcdDmi.dll", m_dir / L"OvcdDmi.dll");
     }
     bool Ok() const { return m_ok; }
     const std::wstring& Path() const { return m_dir.Path(); }

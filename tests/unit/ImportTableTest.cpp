@@ -52,7 +52,7 @@ std::set<std::string> StaticImports(const std::wstring& exe)
 
 TEST(ImportTable, ProgramImportsOnlyLibrariesTheLoaderTakesFromTheSystem)
 {
-    const std::wstring exe = testfiles::ProgramFolder() + L"Dezozi2.exe";
+    const std::wstring exe = TestExeFolder() + L"Dezozi2.exe";
     std::set<std::string> imports = StaticImports(exe);
     ASSERT_TRUE(imports.count("kernel32.dll")) << "import table not read";
     // KnownDLLs, and comctl32, which the manifest binds to the system's copy.

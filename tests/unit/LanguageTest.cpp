@@ -286,8 +286,8 @@ TEST_F(LanguageTest, DemoTranslationFilesAreCompleteAndReadable)
 TEST_F(LanguageTest, CheckToolReportsTheLanguageOfItsOwnFolder)
 {
     TempFolder disc(L"dez_lang_check");
-    ASSERT_TRUE(TempFolder::CopyFrom(BinFolder() + L"Dezozi2Check.exe", disc / L"Dezozi2Check.exe"));
-    ASSERT_TRUE(TempFolder::CopyFrom(BinFolder() + L"VeVirodOvuz.dll", disc / L"VeVirodOvuz.dll"));
+    ASSERT_TRUE(TempFolder::CopyFrom(TestExeFolder() + L"Dezozi2Check.exe", disc / L"Dezozi2Check.exe"));
+    ASSERT_TRUE(TempFolder::CopyFrom(TestExeFolder() + L"VeVirodOvuz.dll", disc / L"VeVirodOvuz.dll"));
     ASSERT_TRUE(TempFolder::CopyFrom(folder + L"German.ini", disc / L"LangFiles\\German.ini"));
     ASSERT_TRUE(TempFolder::WriteFile(disc / L"LangFiles\\LangSelect.ini", "[Language]\r\nForce=German\r\n"));
     ASSERT_TRUE(TempFolder::WriteFile(disc / L"LayoutCfg.ini", "[Font]\r\nGerman=Arial\r\nDefault=Tahoma\r\n"));

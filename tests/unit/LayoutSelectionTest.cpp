@@ -4,6 +4,7 @@
 
 #include "ProcessRun.h"
 #include "TempFolder.h"
+#include "TestPaths.h"
 #include "services/IniScrambler.h"
 
 namespace {
@@ -15,10 +16,10 @@ public:
     explicit CheckDisc(bool withAcpiWmi = true)
         : m_dir(L"layout")
     {
-        m_ok = TempFolder::CopyFrom(BinFolder() + L"Dezozi2Check.exe", m_dir / L"Dezozi2Check.exe") &&
-               TempFolder::CopyFrom(BinFolder() + L"OvcdDmi.dll", m_dir / L"OvcdDmi.dll");
+        m_ok = TempFolder::CopyFrom(TestExeFolder() + L"Dezozi2Check.exe", m_dir / L"Dezozi2Check.exe") &&
+               TempFolder::CopyFrom(TestExeFolder() + L"OvcdDmi.dll", m_dir / L"OvcdDmi.dll");
         if (withAcpiWmi)
-            m_ok = m_ok && TempFolder::CopyFrom(BinFolder() + L"ACPIWMI.dll", m_dir / L"ACPIWMI.dll");
+            m_ok = m_ok && TempFolder::CopyFrom(TestExeFolder() + L"ACPIWMI.dll", m_dir / L"ACPIWMI.dll");
     }
     bool Ok() const { return m_ok; }
     std::wstring Folder() const { return m_dir.Path(); }

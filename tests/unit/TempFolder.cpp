@@ -92,8 +92,3 @@ bool TempFolder::CopyFrom(const std::wstring& source, const std::wstring& target
     MakeParents(target);
     return CopyFileW(source.c_str(), target.c_str(), FALSE) != FALSE;
 }
-
-std::wstring BinFolder()
-{
-    return TestExeFolder();
-}

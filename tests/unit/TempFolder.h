@@ -23,6 +23,3 @@ public:
 private:
     std::wstring m_path;
 };
-
-// The folder of the test executable (where the build puts every binary).
-std::wstring BinFolder();

@@ -3,16 +3,10 @@
 
 #include <string>
 
+#include "TestPaths.h"
+
 // Small file helpers shared by the tests under Wine.
 namespace testfiles {
-
-inline std::wstring ProgramFolder()
-{
-    wchar_t path[MAX_PATH] = {};
-    DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path, n);
-    return s.substr(0, s.find_last_of(L'\\') + 1);
-}
 
 // A fresh, empty folder under the temp folder (trailing backslash).
 inline std::wstring FreshFolder(const std::wstring& name)
