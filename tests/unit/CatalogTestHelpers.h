@@ -24,15 +24,15 @@ private:
 };
 
 // Collects every log line (all levels) for the lifetime of the object.
-class LogCapture {
+class CatalogLogCapture {
 public:
-    LogCapture()
+    CatalogLogCapture()
     {
         CInfoTracker::Destroy();
         CInfoTracker::Instance().SetSink(new LineCollector(lines));
         CInfoTracker::Instance().SetLevel(4);
     }
-    ~LogCapture() { CInfoTracker::Destroy(); }
+    ~CatalogLogCapture() { CInfoTracker::Destroy(); }
     bool Has(const std::wstring& text) const { return Count(text) > 0; }
     int Count(const std::wstring& text) const
     {

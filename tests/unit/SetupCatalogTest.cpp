@@ -29,7 +29,7 @@ protected:
         return controller.GetSetupSettings(WriteCatalog(folder, lines, more));
     }
 
-    LogCapture log;
+    CatalogLogCapture log;
     std::wstring folder;
     std::wstring recordPath;
     CController controller;

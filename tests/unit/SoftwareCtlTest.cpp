@@ -186,7 +186,7 @@ protected:
         return out;
     }
 
-    LogCapture log;
+    CatalogLogCapture log;
     std::wstring folder;
     Script script;
     ScriptedKit kit;
