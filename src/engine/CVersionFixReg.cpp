@@ -3,7 +3,6 @@
 #include "engine/RegistryVersionPath.h"
 #include "log/CInfoTracker.h"
 #include "services/CInfoReader.h"
-#include "services/IniFile.h"
 
 CVersionFixReg::CVersionFixReg()
     : VersionProviderBase(L"CVersionFixReg")
@@ -24,17 +23,9 @@ bool CVersionFixReg::VersionFunction(std::wstring& out)
 {
     out.clear();
     LogDebug(m_log, L"[VersionFunction] Enter");
-    IniFile ini;
-    if (!OpenCatalog(ini)) {
-        LogError(m_log, L"[VersionFunction] Open ini fail");
+    std::wstring vendorProduct;
+    if (!ReadRequiredItemKey(L"VendorProductKey", L"[VersionFunction] VendorProduct is empty", vendorProduct))
         return false;
-    }
-    const std::wstring vendorProduct = ReadItemKey(ini, L"VendorProductKey");
-    ini.Close();
-    if (vendorProduct.empty()) {
-        LogWarn(m_log, L"[VersionFunction] VendorProduct is empty");
-        return false;
-    }
     std::wstring path = RegistryVersionPath::FixedKeyPath(vendorProduct, false);
     LogDebug(m_log, L"[VersionFunction] RegistryPath: %s", path.c_str());
 

@@ -5,7 +5,6 @@
 #include "log/CInfoTracker.h"
 #include "services/CInfoReader.h"
 #include "services/DeviceSnapshot.h"
-#include "services/IniFile.h"
 
 namespace {
 
@@ -32,17 +31,9 @@ bool CVersionHwID::VersionFunction(std::wstring& out)
 {
     out.clear();
     LogDebug(m_log, L"[VersionFunction] Enter");
-    IniFile ini;
-    if (!OpenCatalog(ini)) {
-        LogError(m_log, L"[VersionFunction] Open ini fail");
+    std::wstring value;
+    if (!ReadRequiredItemKey(L"HardwareID", L"[VersionFunction] HardwareID is empty", value))
         return false;
-    }
-    const std::wstring value = ReadItemKey(ini, L"HardwareID");
-    ini.Close();
-    if (value.empty()) {
-        LogWarn(m_log, L"[VersionFunction] HardwareID is empty");
-        return false;
-    }
     const std::vector<std::wstring> pieces = HardwareIdMatch::SplitPieces(value);
     for (const std::wstring& piece : pieces)
         LogDebug(m_log, L"[VersionFunction] Hardware ID: %s", piece.c_str());

@@ -34,6 +34,24 @@ std::wstring VersionProviderBase::ReadItemKey(const IniFile& ini, const wchar_t*
     return value;
 }
 
+bool VersionProviderBase::ReadRequiredItemKey(const wchar_t* name, const wchar_t* emptyWarning,
+                                              std::wstring& value) const
+{
+    value.clear();
+    IniFile ini;
+    if (!OpenCatalog(ini)) {
+        LogError(m_log, L"[VersionFunction] Open ini fail");
+        return false;
+    }
+    value = ReadItemKey(ini, name);
+    ini.Close();
+    if (value.empty()) {
+        LogWarn(m_log, emptyWarning);
+        return false;
+    }
+    return true;
+}
+
 std::wstring VersionProviderBase::ReadIndexedKey(const IniFile& ini, const wchar_t* family, const wchar_t* name) const
 {
     std::wstring value;

@@ -26,6 +26,9 @@ protected:
     bool OpenCatalog(IniFile& ini) const;
     // "(n)<name>" of section SETUP_ITEM.
     std::wstring ReadItemKey(const IniFile& ini, const wchar_t* name) const;
+    // Opens the catalogue and reads "(n)<name>"; a catalogue that cannot be
+    // opened or an empty value is logged (emptyWarning) and answers false.
+    bool ReadRequiredItemKey(const wchar_t* name, const wchar_t* emptyWarning, std::wstring& value) const;
     // "(n)<family><i><name>" of section SETUP_ITEM.
     std::wstring ReadIndexedKey(const IniFile& ini, const wchar_t* family, const wchar_t* name) const;
 
