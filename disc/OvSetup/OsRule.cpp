@@ -1,19 +1,10 @@
 #include "OvSetup/OsRule.h"
 
-#include <cwctype>
 #include <tuple>
 
-namespace {
+#include "services/TextTrim.h"
 
-std::wstring Trim(const std::wstring& text)
-{
-    size_t b = 0, e = text.size();
-    while (b < e && std::iswspace(text[b]))
-        ++b;
-    while (e > b && std::iswspace(text[e - 1]))
-        --e;
-    return text.substr(b, e - b);
-}
+namespace {
 
 // Decimal number of at most nine digits starting at pos.
 bool Number(const std::wstring& text, size_t& pos, uint32_t& out)
@@ -50,7 +41,7 @@ bool OsRule::ParseList(const std::wstring& text, std::vector<Entry>& out)
         size_t comma = text.find(L',', start);
         if (comma == std::wstring::npos)
             comma = text.size();
-        const std::wstring item = Trim(text.substr(start, comma - start));
+        const std::wstring item = TrimSpace(text.substr(start, comma - start));
         start = comma + 1;
         if (item.empty())
             continue;
@@ -83,7 +74,7 @@ bool OsRule::Parse(const std::wstring& supported, const std::wstring& excluded, 
     m_problem.clear();
     m_valid = ParseList(supported, m_supported) && ParseList(excluded, m_excluded);
     std::wstring arch;
-    for (wchar_t c : Trim(architecture))
+    for (wchar_t c : TrimSpace(architecture))
         arch.push_back(static_cast<wchar_t>(std::towlower(c)));
     if (arch.empty() || arch == L"any")
         m_architecture = Architecture::Any;

@@ -1,18 +1,8 @@
 #include "OvraSetup/SetupEntry.h"
 
-#include <cwctype>
+#include "services/TextTrim.h"
 
 namespace {
-
-std::wstring Trim(const std::wstring& text)
-{
-    size_t b = 0, e = text.size();
-    while (b < e && std::iswspace(text[b]))
-        ++b;
-    while (e > b && std::iswspace(text[e - 1]))
-        --e;
-    return text.substr(b, e - b);
-}
 
 bool SameNoCase(const std::wstring& a, const wchar_t* b)
 {
@@ -70,7 +60,7 @@ bool RegistryEntry::Parse(const std::wstring& line, bool keyOnly, RegistryEntry&
     const size_t bar1 = line.find(L'|');
     if (keyOnly != (bar1 == std::wstring::npos))
         return false;
-    if (!SplitRoot(Trim(line.substr(0, bar1)), out.root, out.subKey))
+    if (!SplitRoot(TrimSpace(line.substr(0, bar1)), out.root, out.subKey))
         return false;
     if (Depth(out.subKey) < 2 || out.subKey.find(L"\\\\") != std::wstring::npos)
         return false;
@@ -79,11 +69,11 @@ bool RegistryEntry::Parse(const std::wstring& line, bool keyOnly, RegistryEntry&
     const size_t bar2 = line.find(L'|', bar1 + 1);
     if (bar2 == std::wstring::npos)
         return false;
-    out.name = Trim(line.substr(bar1 + 1, bar2 - bar1 - 1));
+    out.name = TrimSpace(line.substr(bar1 + 1, bar2 - bar1 - 1));
     const std::wstring data = line.substr(bar2 + 1);
     const std::wstring prefix = L"dword:";
     if (data.size() > prefix.size() && SameNoCase(data.substr(0, prefix.size()), prefix.c_str())) {
-        const std::wstring hex = Trim(data.substr(prefix.size()));
+        const std::wstring hex = TrimSpace(data.substr(prefix.size()));
         if (hex.empty() || hex.size() > 8)
             return false;
         uint32_t value = 0;
@@ -114,8 +104,8 @@ bool FileEntry::Parse(const std::wstring& line, FileEntry& out)
     const size_t bar = line.find(L'|');
     if (bar == std::wstring::npos)
         return false;
-    out.payload = Trim(line.substr(0, bar));
-    out.target = Trim(line.substr(bar + 1));
+    out.payload = TrimSpace(line.substr(0, bar));
+    out.target = TrimSpace(line.substr(bar + 1));
     if (out.payload.empty() || out.target.empty())
         return false;
     return out.payload.find_first_of(L"\\/:") == std::wstring::npos && out.payload != L"." && out.payload != L"..";
