@@ -8,6 +8,8 @@ the program, its check tool and the disc companions are copied from there.
 Static files under demo/disc/ are copied verbatim; everything else comes from
 the small functions below (one per generated part), so extending the disc
 means adding a file under demo/disc/ or a function to GENERATED_PARTS.
+The catalogue and its items' setups come from catalog.py, advertisements and
+licences from offers.py.
 The disc is assembled in a sibling folder and swapped in at the end, so an
 interrupted run never leaves a half-written disc behind.
 """
@@ -16,15 +18,20 @@ import pathlib
 import shutil
 import sys
 
+import catalog
+import offers
+
 HERE = pathlib.Path(__file__).resolve().parent
 STATIC_DIR = HERE / "disc"
 
 PROGRAM = ["Dezozi2.exe", "Dezozi2Check.exe"]
 # Libraries and programs of the disc, by their fixed names; copied when the build made them.
-COMPANIONS = [
-    "VeVirodOvuz.dll", "ACPIWMI.dll", "OvcdDmi.dll", "OvTaskSched.dll",
-    "OvSetup.exe", "OvraSetup.exe", "TermsOfUse.exe", "Loading.exe",
-]
+COMPANIONS = ["VeVirodOvuz.dll", "ACPIWMI.dll", "OvcdDmi.dll", "OvTaskSched.dll", "OvSetup.exe", "TermsOfUse.exe"]
+# Every installer folder holds the stand-in setup; the resume loader lies in its own folder.
+SETUP_PROGRAM = "OvraSetup.exe"
+LOADER_FOLDER = "Pavv2Load"
+LOADER = "Loading.exe"
+CATALOG_SOURCE = "Ovcd.ini"
 
 LAYOUT_ROOT = "Layout"
 LAYOUT_NAMES = ["VEQ", "ODA", "MAV", "QO", "KRAG"]
@@ -157,9 +164,9 @@ def layout_config():
     }
 
 
-# --- generated parts: each takes the disc folder and returns {relative path: bytes} ---
+# --- generated parts: each takes the disc and bin folders and returns {relative path: bytes} ---
 
-def part_layouts(disc):
+def part_layouts(disc, bin_dir):
     files = {"LayoutCfg.ini": ini_text(layout_config())}
     for name in LAYOUT_NAMES:
         files[f"{LAYOUT_ROOT}/{name}/Layout.ini"] = ini_text(style_sheet(name))
@@ -170,16 +177,61 @@ def part_layouts(disc):
 DEMO_BOARD_STATUS = 2
 
 
-def part_board_identification(disc):
+def part_board_identification(disc, bin_dir):
     """The device-status library's answers, beside the library."""
     ini = {"ACPIWMI": [("BoardStatus", DEMO_BOARD_STATUS), ("OpenFails", 0), ("StatusFails", 0)]}
     return {"ACPIWMI.ini": ini_text(ini)}
 
 
-GENERATED_PARTS = [part_layouts, part_board_identification]
+def binary(bin_dir, name):
+    source = bin_dir / name
+    if not source.is_file():
+        raise SystemExit(f"generate.py: {source} is missing; build first")
+    return source.read_bytes()
 
 
-def part_file_list(disc):
+def part_catalog(disc, bin_dir):
+    """The catalogue source and the pre-check's rule (every Windows version is supported)."""
+    check = {"OS": [("Supported", ""), ("Architecture", "any")], "Catalog": [("Source", CATALOG_SOURCE)],
+             "Message": [("Unsupported", "This version of Windows is not supported by this disc.")]}
+    return {CATALOG_SOURCE: ini_text(catalog.catalog_sections()), "OvSetup.ini": ini_text(check)}
+
+
+def setup_folder(bin_dir, folder, sections, payloads=()):
+    folder = folder.replace("\\", "/")
+    files = {f"{folder}/{SETUP_PROGRAM}": binary(bin_dir, SETUP_PROGRAM), f"{folder}/OvraSetup.ini": ini_text(sections)}
+    for payload in payloads:
+        files[f"{folder}/{payload}"] = binary(bin_dir, payload)
+    return files
+
+
+def part_items(disc, bin_dir):
+    files = {}
+    for item in catalog.ITEMS:
+        sections, payloads = catalog.setup_sections(item)
+        files.update(setup_folder(bin_dir, item.path, sections, payloads))
+    return files
+
+
+def part_loader(disc, bin_dir):
+    return {f"{LOADER_FOLDER}/{LOADER}": binary(bin_dir, LOADER)}
+
+
+def part_advertisements(disc, bin_dir):
+    files = offers.advertisement_files(ini_text, 640, 300)
+    files.update(setup_folder(bin_dir, f"{offers.AD_FOLDER}/Special/GameBoost", offers.GAME_BOOST_SETUP))
+    return files
+
+
+def part_licences(disc, bin_dir):
+    return offers.eula_files(ini_text)
+
+
+GENERATED_PARTS = [part_layouts, part_board_identification, part_catalog, part_items, part_loader,
+                   part_advertisements, part_licences]
+
+
+def part_file_list(disc, bin_dir):
     """The disc's contents document that the file-list button opens; made last, from what is there."""
     paths = sorted(p.relative_to(disc).as_posix() for p in disc.rglob("*") if p.is_file())
     paths.append(FILE_LIST.replace("\\", "/"))
@@ -228,7 +280,7 @@ def generate(bin_dir, out_dir):
     copy_binaries(bin_dir, staging)
     copy_static(staging)
     for part in GENERATED_PARTS + [part_file_list]:
-        write_part(staging, part(staging), part.__name__)
+        write_part(staging, part(staging, bin_dir), part.__name__)
     old = out_dir.with_name(out_dir.name + ".old")
     if old.exists():
         shutil.rmtree(old)

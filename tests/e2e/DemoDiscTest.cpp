@@ -162,3 +162,111 @@ TEST(DemoDiscTest, BoardOfTheDemoDiscChoosesItsLayout)
 }
 
 } // namespace
+
+namespace {
+
+// One row of the check tool's catalog output, by column name.
+using CatalogRow = std::map<std::wstring, std::wstring>;
+
+std::vector<CatalogRow> ReadCatalog(const DiscFolder& disc)
+{
+    ProcessRunner check;
+    std::vector<CatalogRow> rows;
+    if (!check.Start(disc.CheckTool(), L"catalog \"" + disc.Path(L"Ovcd.ini") + L"\"", disc.Root(), true) ||
+        !check.WaitExit(60000) || check.ExitCode() != 0)
+        return rows;
+    std::vector<std::wstring> lines = TextFile::Lines(check.Output());
+    auto split = [](const std::wstring& line) {
+        std::vector<std::wstring> fields;
+        size_t start = 0;
+        for (size_t tab; (tab = line.find(L'\t', start)) != std::wstring::npos; start = tab + 1)
+            fields.push_back(line.substr(start, tab - start));
+        fields.push_back(line.substr(start));
+        return fields;
+    };
+    if (lines.empty())
+        return rows;
+    std::vector<std::wstring> header = split(lines[0]);
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i].empty())
+            continue;
+        std::vector<std::wstring> fields = split(lines[i]);
+        CatalogRow row;
+        for (size_t c = 0; c < header.size() && c < fields.size(); ++c)
+            row[header[c]] = fields[c];
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+const CatalogRow* FindTitle(const std::vector<CatalogRow>& rows, const std::wstring& title)
+{
+    for (const CatalogRow& row : rows)
+        if (row.at(L"Title") == title)
+            return &row;
+    return nullptr;
+}
+
+bool RunSetup(const DiscFolder& disc, const std::wstring& folder, const std::wstring& arguments)
+{
+    DWORD exitCode = 1;
+    return ProcessRunner::RunToEnd(disc.Path(folder + L"\\OvraSetup.exe"), arguments, disc.Path(folder), 60000,
+                                   exitCode) &&
+           exitCode == 0;
+}
+
+// The demo catalogue read by the program's own code: every tab is filled, the
+// ordering rules show, and each kind of detection follows its item's setup.
+TEST(DemoDiscTest, CatalogueItemsAreDetectedAfterTheirSetupsRan)
+{
+    DiscFolder disc;
+    ASSERT_TRUE(disc.CopyDemoDisc());
+    // One item per way of detection: registry value, device plus fixed key, file under
+    // %PROGRAMFILES% and %SYSPART%, version as a subkey name, fixed key alone.
+    const std::vector<std::pair<std::wstring, std::wstring>> sample = {
+        {L"Intel Chipset Device Software", L"Drivers\\Chipset"}, {L"Intel Graphics Driver", L"Drivers\\Graphics"},
+        {L"Realtek LAN Driver", L"Drivers\\LAN"}, {L"ASMedia USB 3.2 Driver", L"Drivers\\USB"},
+        {L"Intel Wireless LAN Driver", L"Drivers\\WLAN"}, {L"OVRA App Center", L"Utilities\\AppCenter"}};
+    for (const auto& [title, folder] : sample) {
+        ASSERT_TRUE(RunSetup(disc, folder, L"-su")) << folder; // a clean start whatever ran before
+    }
+
+    std::vector<CatalogRow> rows = ReadCatalog(disc);
+    ASSERT_GE(rows.size(), 48u);
+    std::map<std::wstring, int> perTab;
+    bool grouped = false;
+    for (const CatalogRow& row : rows) {
+        ++perTab[row.at(L"Tab").substr(0, row.at(L"Tab").find(L','))];
+        grouped = grouped || !row.at(L"Followers").empty();
+        if (!row.at(L"Version").empty()) {
+            EXPECT_EQ(row.at(L"Status"), L"Not installed") << row.at(L"Title");
+        }
+    }
+    for (const wchar_t* tab : {L"0", L"1", L"2", L"4"})
+        EXPECT_GE(perTab[tab], 12) << L"tab " << tab;
+    EXPECT_TRUE(grouped) << "a dependency group";
+    EXPECT_EQ(rows.back().at(L"Title"), L"OVRA Live Update") << "the item installed last";
+    EXPECT_EQ(rows[1].at(L"Title"), L"Intel Graphics Driver") << "ordered by Order, ties in catalogue order";
+    EXPECT_EQ(FindTitle(rows, L"Intel Chipset Device Software")->at(L"Restart"), L"Yes");
+    ASSERT_NE(FindTitle(rows, L"Google Chrome"), nullptr);
+
+    for (const auto& [title, folder] : sample) {
+        ASSERT_TRUE(RunSetup(disc, folder, L"-s")) << folder;
+    }
+    rows = ReadCatalog(disc);
+    for (const auto& [title, folder] : sample) {
+        const CatalogRow* row = FindTitle(rows, title);
+        ASSERT_NE(row, nullptr) << title;
+        EXPECT_EQ(row->at(L"Installed"), row->at(L"Version")) << title;
+        EXPECT_EQ(row->at(L"Status"), L"Updated") << title;
+    }
+
+    for (const auto& [title, folder] : sample) {
+        ASSERT_TRUE(RunSetup(disc, folder, L"-su")) << folder;
+    }
+    rows = ReadCatalog(disc);
+    for (const auto& [title, folder] : sample)
+        EXPECT_EQ(FindTitle(rows, title)->at(L"Status"), L"Not installed") << title;
+}
+
+} // namespace
