@@ -47,6 +47,8 @@ public:
     static std::wstring Folded(const std::wstring& text);
 
     static bool IsSpace(wchar_t c);
+    // Without the white space around it.
+    static std::wstring Trimmed(const std::wstring& text);
     static bool EqualsNoCase(const std::wstring& a, const std::wstring& b);
 
 private:
@@ -63,7 +65,6 @@ private:
     };
 
     const Key* Find(const std::wstring& section, const std::wstring& key) const;
-    static std::wstring Trimmed(const std::wstring& text);
     static std::wstring CopyEntry(const std::wstring& value, size_t bufferSize);
     static uint32_t ToInteger(const std::wstring& text);
     void AddKey(Key key);

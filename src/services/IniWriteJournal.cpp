@@ -8,22 +8,11 @@ namespace {
 
 const wchar_t kLineEnd[] = L"\r\n";
 
-std::wstring Trim(const std::wstring& text)
-{
-    size_t start = 0;
-    size_t stop = text.size();
-    while (start < stop && IniText::IsSpace(text[start]))
-        ++start;
-    while (stop > start && IniText::IsSpace(text[stop - 1]))
-        --stop;
-    return text.substr(start, stop - start);
-}
-
 } // namespace
 
 void IniWriteJournal::Set(const std::wstring& section, const std::wstring& key, const std::wstring& value)
 {
-    const std::wstring sectionName = Trim(section);
+    const std::wstring sectionName = IniText::Trimmed(section);
     const std::wstring sectionFolded = IniText::Folded(sectionName);
     Section* target = nullptr;
     for (Section& s : m_sections) {
@@ -36,7 +25,7 @@ void IniWriteJournal::Set(const std::wstring& section, const std::wstring& key, 
         m_sections.push_back(Section{sectionName, sectionFolded, {}});
         target = &m_sections.back();
     }
-    const std::wstring keyName = Trim(key);
+    const std::wstring keyName = IniText::Trimmed(key);
     const std::wstring keyFolded = IniText::Folded(keyName);
     for (Write& w : target->writes) {
         if (w.folded == keyFolded) {
