@@ -24,5 +24,6 @@ set(DEZ_PURE_SOURCES
   src/services/IniWriteJournal.cpp
   src/services/PathRoot.cpp
   src/services/VersionFormat.cpp
+  src/session/RestartPlan.cpp
   src/ui/skin/ColorText.cpp
 )
