@@ -174,6 +174,33 @@ TEST(ProgressRecord, ConcurrentWritersLoseNothing)
     EXPECT_EQ(ReadProfile(recordPath, L"DMI_Info", L"MB_PRODUCTNAME"), L"B650M");
 }
 
+TEST(ProgressRecord, ReadsNeverSeeHalfAWrite)
+{
+    TempFolder folder(L"dez_record");
+    const std::wstring recordPath = folder / L"Ovcd_ProcessLog.ini";
+    ProgressRecord record(recordPath);
+    record.ResetProgressRecord(L"B650M", 20);
+    record.SaveCurrentTime(7);
+
+    // The saved time changes its length at every write, so a read that
+    // overlaps a rewrite of the file would find it cut or missing.
+    std::atomic<bool> writing{true};
+    std::atomic<int> wrong{0};
+    std::thread worker([&] {
+        for (int i = 0; i < 400; ++i)
+            record.SaveCurrentTime(i % 2 ? 7 : 123456789);
+        writing = false;
+    });
+    int reads = 0;
+    while (writing || reads < 100) {
+        const int seconds = record.GetSavedTime(true);
+        wrong += seconds != 7 && seconds != 123456789;
+        ++reads;
+    }
+    worker.join();
+    EXPECT_EQ(wrong.load(), 0) << reads;
+}
+
 TEST(ProgressRecord, EveryReadSeesTheLastWrite)
 {
     TempFolder folder(L"dez_record");
