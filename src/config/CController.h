@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -54,8 +55,8 @@ public:
     void DeleteResumeTask();
     // Where result files and loader live; the running program's by default.
     SessionPaths Paths;
-    // Elapsed seconds of the run (the installing view's counter).
-    int ElapsedSeconds = 0;
+    // Elapsed seconds of the run: the installing view counts, the run's worker reads.
+    std::atomic<int> ElapsedSeconds{0};
     // --- end of session block ---
 
     StyleSheet* GetStyleSheet() const { return m_styleSheet.get(); }
