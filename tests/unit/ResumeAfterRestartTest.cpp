@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "CatalogTestHelpers.h"
+#include "CompanionHelpers.h"
 #include "LogCapture.h"
 #include "TaskSchedTestHelpers.h"
 #include "TempFolder.h"
 #include "app/RunMode.h"
 #include "config/CController.h"
 #include "engine/NotifyCallBack.h"
+#include "services/OvTaskSchedApi.h"
 #include "session/SessionNotify.h"
 #include "ui/WindowMessages.h"
 #include "ui/skin/StyleSheet.h"
@@ -284,4 +286,36 @@ TEST_F(ResumeAfterRestartTest, LoaderFolderIsRebuiltFromTheDisc)
     controller.Paths.ProgramFolder = folder / L"Elsewhere\\";
     controller.PrepareLoaderFolder();
     EXPECT_FALSE(TempFolder::Exists(controller.Paths.LoaderFolder));
+}
+
+TEST_F(ResumeAfterRestartTest, TheLoaderStartsTheProgramWithTheContinuation)
+{
+    // A disc with the real loader, the task library and a stand-in program
+    // that logs how it was started.
+    const std::wstring disc = folder / L"Disc";
+    ASSERT_TRUE(TempFolder::WriteFile(disc + L"\\Pavv2Load\\keep.txt", ""));
+    ASSERT_TRUE(companions::CopyInto(L"Loading.exe", disc + L"\\Pavv2Load"));
+    ASSERT_TRUE(companions::CopyInto(OVTASKSCHED_DLL, disc));
+    ASSERT_TRUE(companions::CopyInto(L"OvraSetup.exe", disc));
+    ASSERT_TRUE(TempFolder::WriteFile(disc + L"\\OvraSetup.ini", "[Setup]\r\nInstallMs=0\r\nExitCode=0\r\n"));
+    const std::wstring runLog = folder / L"run.log";
+    SetEnvironmentVariableW(L"OVRASETUP_LOG", runLog.c_str());
+    controller.Paths.ProgramFolder = disc + L"\\";
+    controller.Paths.ProgramPath = disc + L"\\OvraSetup.exe";
+
+    // Start-up rebuilds the loader folder; a middle item then asks for a restart.
+    controller.PrepareLoaderFolder();
+    ReadCatalog(MODE_INSTALL_TAB2, 2);
+    controller.NotifyFunction(2, EVENT_BEFORE_REBOOT, 1, &controller);
+    EXPECT_TRUE(TaskExists(kTask));
+
+    // After the restart the task runs the loader, which starts the program again.
+    EXPECT_EQ(companions::RunProgram(controller.Paths.LoaderPath(), L""), 0);
+    SetEnvironmentVariableW(L"OVRASETUP_LOG", nullptr);
+    const auto lines = companions::Split(companions::ReadText(runLog), '\n');
+    ASSERT_GE(lines.size(), 2u);
+    const auto fields = companions::Split(lines[1], '\t');
+    ASSERT_GE(fields.size(), 6u);
+    EXPECT_EQ(fields[4], companions::Narrow(disc));
+    EXPECT_EQ(fields[5], "-contd -i 01");
 }
