@@ -71,10 +71,17 @@ std::wstring ResumeTask::CreateLoadingFile(const std::wstring& programPath, cons
     const std::wstring description = m_paths.DescriptionPath();
     HANDLE file = CreateFileW(description.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
         LogWarn(m_log, L"[CreateLoadingFile] Create Loading ini fail ErrMsg:%d", static_cast<int>(GetLastError()));
-    else
+    } else {
+        // Unicode text: an ANSI file would turn a disc path outside the code
+        // page into question marks, and the loader would find no program.
+        static const unsigned char kUtf16Mark[] = {0xFF, 0xFE};
+        DWORD written = 0;
+        if (!WriteFile(file, kUtf16Mark, sizeof(kUtf16Mark), &written, nullptr) || written != sizeof(kUtf16Mark))
+            LogWarn(m_log, L"[CreateLoadingFile] Create Loading ini fail ErrMsg:%d", static_cast<int>(GetLastError()));
         CloseHandle(file);
+    }
 
     IniFile ini;
     if (!ini.Open(description)) {

@@ -319,3 +319,14 @@ TEST_F(ResumeAfterRestartTest, TheLoaderStartsTheProgramWithTheContinuation)
     EXPECT_EQ(fields[4], companions::Narrow(disc));
     EXPECT_EQ(fields[5], "-contd -i 01");
 }
+
+TEST_F(ResumeAfterRestartTest, DescriptionKeepsPathsOutsideTheCodePage)
+{
+    // A disc folder whose name the ANSI code page cannot spell.
+    controller.Paths.ProgramPath = folder / L"\x0414\x0438\x0441\x043A \x30C7\x30A3\x30B9\x30AF\\Dezozi2.exe";
+    controller.GetStyleSheet()->SetLayoutFolder(folder / L"\x0414\x0438\x0441\x043A\\Layout\\");
+    controller.AddScheduleTask(L" -contd -i 00");
+    EXPECT_EQ(Description(L"Path"), controller.Paths.ProgramPath);
+    EXPECT_EQ(Description(L"ImgPath"), controller.GetStyleSheet()->LayoutFolder());
+    EXPECT_EQ(Description(L"Param"), L"-contd -i 00");
+}
