@@ -6,7 +6,6 @@
 #include <atomic>
 #include <cstdint>
 #include <cwchar>
-#include <mutex>
 
 #include "log/CInfoTracker.h"
 #include "services/IniFileText.h"
@@ -33,8 +32,6 @@ namespace {
 
 const std::wstring kEmpty;
 std::atomic<IniFile::ReadMode> g_readMode{IniFile::ReadMode::Reader};
-// One writer at a time puts its keys into a file, so that none is lost.
-std::mutex g_writeLock;
 
 bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& data, unsigned long long limit)
 {
@@ -85,20 +82,6 @@ bool WriteNewFile(const std::wstring& path, const std::vector<uint8_t>& data)
     return ok;
 }
 
-// Writes the bytes over the file in place (it keeps its name, attributes and
-// security), or creates it.
-bool RewriteFile(const std::wstring& path, const std::vector<uint8_t>& data)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = WriteAll(file, data) && SetEndOfFile(file);
-    if (!CloseHandle(file))
-        ok = false;
-    return ok;
-}
-
 std::wstring BaseName(const std::wstring& path)
 {
     const size_t cut = path.find_last_of(L"\\/");
@@ -141,6 +124,40 @@ std::wstring UniqueSuffix()
     swprintf(text, 64, L".%lu.%ld.tmp", static_cast<unsigned long>(GetCurrentProcessId()),
              static_cast<long>(InterlockedIncrement(&counter)));
     return text;
+}
+
+// Writes the bytes over the file in place (it keeps its name, attributes and
+// security), or creates it.
+bool RewriteFile(const std::wstring& path, const std::vector<uint8_t>& data)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = WriteAll(file, data) && SetEndOfFile(file);
+    if (!CloseHandle(file))
+        ok = false;
+    return ok;
+}
+
+// Gives the file its new bytes so that no reader of another process sees
+// half of them: written beside it under a private name, given the file's
+// attributes, then renamed over it. Where that cannot be done (no room beside
+// it, the file held open by someone: Wine refuses the rename then), in place;
+// readers of this process wait for the write in either case.
+bool ReplaceContents(const std::wstring& path, const std::vector<uint8_t>& data)
+{
+    const std::wstring staging = path + UniqueSuffix();
+    if (WriteNewFile(staging, data)) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && attributes != FILE_ATTRIBUTE_NORMAL)
+            SetFileAttributesW(staging.c_str(), attributes);
+        if (MoveFileExW(staging.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        SetFileAttributesW(staging.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(staging.c_str());
+    }
+    return RewriteFile(path, data);
 }
 
 // Puts the plain text at copyPath without anyone ever seeing a half-written
@@ -369,7 +386,8 @@ bool IniFile::Flush()
 {
     if (!m_state || m_state->pending.Empty())
         return true;
-    std::lock_guard<std::mutex> hold(g_writeLock);
+    // One writer at a time, and no reader of this process meanwhile.
+    const auto hold = IniParseCache::LockForWrite();
     // The file as it is now, so that keys others wrote since stay.
     std::vector<uint8_t> bytes;
     std::wstring text;
@@ -384,7 +402,7 @@ bool IniFile::Flush()
     m_state->pending.Clear();
     m_state->textStale = true;
     IniParseCache::Forget(m_state->path);
-    return IniFileText::Encode(written, encoding, bytes) && RewriteFile(m_state->path, bytes);
+    return IniFileText::Encode(written, encoding, bytes) && ReplaceContents(m_state->path, bytes);
 }
 
 // Parses the working file when the reader answers and the parse is not

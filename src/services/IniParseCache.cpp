@@ -42,6 +42,7 @@ struct Entry {
 };
 
 std::mutex g_lock;
+std::shared_mutex g_fileLock; // writes exclusive, loads shared
 std::list<Entry> g_entries; // most recently used first
 uint64_t g_driveWindow[26] = {}; // 0: not asked yet
 
@@ -190,8 +191,14 @@ std::shared_ptr<const IniText> IniParseCache::Find(const std::wstring& path)
     return Lookup(KeyOf(path), stamp, readAt, nullptr);
 }
 
+std::unique_lock<std::shared_mutex> IniParseCache::LockForWrite()
+{
+    return std::unique_lock<std::shared_mutex>(g_fileLock);
+}
+
 std::shared_ptr<const IniText> IniParseCache::Load(const std::wstring& path)
 {
+    std::shared_lock<std::shared_mutex> reading(g_fileLock);
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)

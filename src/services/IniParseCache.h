@@ -1,5 +1,7 @@
 #pragma once
 #include <memory>
+#include <mutex>
+#include <shared_mutex>
 #include <string>
 
 #include "services/IniText.h"
@@ -17,6 +19,9 @@ public:
     static std::shared_ptr<const IniText> Load(const std::wstring& path);
     // Drops the file after a write of ours, so that nobody reuses its parse.
     static void Forget(const std::wstring& path);
+    // Held while a file of ours is written: loads wait, so that none reads
+    // half a file, and writers go one at a time, so that no key is lost.
+    static std::unique_lock<std::shared_mutex> LockForWrite();
     // Empties the cache (for tests and measurements).
     static void Clear();
 

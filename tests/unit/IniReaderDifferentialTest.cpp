@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <set>
 #include <thread>
 
@@ -326,8 +327,21 @@ TEST(IniReader, SeesEveryChangeOfAnOlderFileAndLosesNoConcurrentWrite)
 
     // Two threads, each opening the file for every key it writes, the other
     // writing and reading at the same time: every key arrives.
-    ASSERT_TRUE(TempFolder::WriteFile(path, "[S]\r\n"));
+    // A reader that opens the file again and again meanwhile never sees half
+    // of a write: the section after the growing one stays whole.
+    ASSERT_TRUE(TempFolder::WriteFile(path, "[S]\r\n[T]\r\nguard=" + std::string(200, 'g') + "\r\n"));
     constexpr int kKeys = 150;
+    std::atomic<bool> writing{true};
+    std::atomic<int> torn{0};
+    std::thread reader([&] {
+        while (writing) {
+            IniFile ini;
+            std::wstring guard;
+            if (ini.Open(path))
+                ini.GetString(L"T", L"guard", L"", guard);
+            torn += guard != std::wstring(200, L'g');
+        }
+    });
     auto writer = [&](const wchar_t* prefix) {
         for (int i = 0; i < kKeys; ++i) {
             IniFile ini;
@@ -344,11 +358,14 @@ TEST(IniReader, SeesEveryChangeOfAnOlderFileAndLosesNoConcurrentWrite)
     std::thread b(writer, L"b");
     a.join();
     b.join();
+    writing = false;
+    reader.join();
+    EXPECT_EQ(torn.load(), 0);
     IniFile ini;
     ASSERT_TRUE(ini.Open(path));
     std::vector<std::wstring> names;
     ini.GetSectionNames(names);
-    EXPECT_EQ(names, std::vector<std::wstring>{L"S"});
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"S", L"T"}));
     int missing = 0;
     for (int i = 0; i < kKeys; ++i) {
         for (const wchar_t* prefix : {L"a", L"b"}) {
