@@ -22,7 +22,9 @@ set(DEZ_PURE_SOURCES
   src/services/Crc32.cpp
   src/services/IniScrambler.cpp
   src/services/IniText.cpp
+  src/services/IniWriteJournal.cpp
   src/services/PathRoot.cpp
   src/services/VersionFormat.cpp
+  src/session/RestartPlan.cpp
   src/ui/skin/ColorText.cpp
 )

@@ -1,15 +1,21 @@
 #include "config/CController.h"
 
+#include "app/RunMode.h"
 #include "config/LayoutSelection.h"
 #include "config/SetupCatalog.h"
 #include "log/CInfoTracker.h"
 #include "session/ProgressRecord.h"
+#include "session/ResultFiles.h"
+#include "session/ResumeTask.h"
+#include "session/SessionNotify.h"
 #include "ui/skin/StyleSheet.h"
 
 CController::CController()
     : m_log(CInfoTracker::Instance().GetLogger(L"CController"))
     , m_styleSheet(std::make_unique<StyleSheet>())
 {
+    Paths = SessionPaths::ForThisProgram();
+    NotifyFunction = &SessionNotify::NotifyCallBack;
 }
 
 CController::~CController()
@@ -44,4 +50,46 @@ ProgressRecord& CController::Record()
 void CController::SetProgressRecordPath(const std::wstring& path)
 {
     Record().SetPath(path);
+}
+
+// --- Session record, result files and resume after restart ---
+
+void CController::SetInstalled(CSoftwareCtl& sw, ItemStatus status, int manual)
+{
+    Record().SetInstalled(sw, status, manual);
+}
+
+void CController::SaveCurrentTime(int seconds)
+{
+    Record().SaveCurrentTime(seconds);
+}
+
+int CController::GetSavedTime()
+{
+    return Record().GetSavedTime((RunMode & MODE_CONTD) != 0);
+}
+
+void CController::WriteResultLog()
+{
+    ResultFiles(Items, CurrentTab, Paths.WindowsFolder).WriteResultLog();
+}
+
+void CController::WriteErrorTag()
+{
+    ResultFiles(Items, CurrentTab, Paths.WindowsFolder).WriteErrorTag();
+}
+
+void CController::AddScheduleTask(const std::wstring& arguments)
+{
+    ResumeTask(Paths, m_styleSheet->LayoutFolder()).AddScheduleTask(arguments);
+}
+
+void CController::PrepareLoaderFolder()
+{
+    ResumeTask(Paths, m_styleSheet->LayoutFolder()).PrepareLoaderFolder();
+}
+
+void CController::DeleteResumeTask()
+{
+    ResumeTask(Paths, m_styleSheet->LayoutFolder()).DeleteLeftoverTask();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -6,6 +7,7 @@
 #include "config/SoftwareList.h"
 #include "engine/NotifyCallBack.h"
 #include "log/Logger.h"
+#include "session/SessionPaths.h"
 
 class ProgressRecord;
 class StyleSheet;
@@ -35,6 +37,27 @@ public:
     // The progress record; in the Windows directory unless pointed elsewhere.
     ProgressRecord& Record();
     void SetProgressRecordPath(const std::wstring& path);
+
+    // --- Session record, result files and resume after restart ---
+    // Installed flag of the record from the status the list just computed.
+    void SetInstalled(CSoftwareCtl& sw, ItemStatus status, int manual);
+    void SaveCurrentTime(int seconds);
+    // The elapsed time saved before the restart; 0 unless continued.
+    int GetSavedTime();
+    // Lines of the current tab's items appended to the result files.
+    void WriteResultLog();
+    void WriteErrorTag();
+    // Loader description and resume task for the next start's arguments.
+    void AddScheduleTask(const std::wstring& arguments);
+    // The loader's folder rebuilt from the disc at start-up.
+    void PrepareLoaderFolder();
+    // The resume task of an earlier run removed (at every start).
+    void DeleteResumeTask();
+    // Where result files and loader live; the running program's by default.
+    SessionPaths Paths;
+    // Elapsed seconds of the run: the installing view counts, the run's worker reads.
+    std::atomic<int> ElapsedSeconds{0};
+    // --- end of session block ---
 
     StyleSheet* GetStyleSheet() const { return m_styleSheet.get(); }
     Logger* GetLog() const { return m_log; }

@@ -13,7 +13,7 @@ std::wstring FolderOfPath(const std::wstring& path)
     return std::wstring();
 }
 
-std::wstring ExeFolder()
+std::wstring ExePath()
 {
     // Long paths: grow the buffer while the path fills it.
     std::wstring buffer(128, L'\0');
@@ -29,5 +29,10 @@ std::wstring ExeFolder()
             return std::wstring();
         buffer.assign(buffer.size() * 2, L'\0');
     }
-    return FolderOfPath(buffer);
+    return buffer;
+}
+
+std::wstring ExeFolder()
+{
+    return FolderOfPath(ExePath());
 }

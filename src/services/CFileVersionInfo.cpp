@@ -25,6 +25,28 @@ bool QueryFixed(const void* block, VS_FIXEDFILEINFO& out)
     return true;
 }
 
+// The version resource with one mapping of the file, where the system's pair
+// of calls maps it twice; the copy has the spare room the system's block
+// leaves for the conversions of the query function.
+bool LoadVersionBlock(const std::wstring& path, std::vector<unsigned char>& block)
+{
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module)
+        return false;
+    bool ok = false;
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16) /* RT_VERSION */);
+    const DWORD size = found ? SizeofResource(module, found) : 0;
+    HGLOBAL loaded = size ? LoadResource(module, found) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (data && size >= sizeof(WORD) * 3) {
+        block.assign(static_cast<size_t>(size) * 2 + 4, 0);
+        std::memcpy(block.data(), data, size);
+        ok = true;
+    }
+    FreeLibrary(module);
+    return ok;
+}
+
 } // namespace
 
 CFileVersionInfo::CFileVersionInfo()
@@ -53,16 +75,20 @@ bool CFileVersionInfo::Create(const std::wstring& filePath)
 bool CFileVersionInfo::Create(const std::wstring& filePath, LANGID userLanguage)
 {
     Reset();
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(filePath.c_str(), &handle);
-    if (size == 0) {
-        LogDebug(m_logger, L"[Create] No version resource: %s", filePath.c_str());
-        return false;
-    }
-    std::vector<unsigned char> block(size);
-    if (!GetFileVersionInfoW(filePath.c_str(), 0, size, block.data())) {
-        LogDebug(m_logger, L"[Create] GetFileVersionInfo fail: %s", filePath.c_str());
-        return false;
+    std::vector<unsigned char> block;
+    // Files that are no 32- or 64-bit image (16-bit ones) go to the system.
+    if (!LoadVersionBlock(filePath, block)) {
+        DWORD handle = 0;
+        const DWORD size = GetFileVersionInfoSizeW(filePath.c_str(), &handle);
+        if (size == 0) {
+            LogDebug(m_logger, L"[Create] No version resource: %s", filePath.c_str());
+            return false;
+        }
+        block.assign(size, 0);
+        if (!GetFileVersionInfoW(filePath.c_str(), 0, size, block.data())) {
+            LogDebug(m_logger, L"[Create] GetFileVersionInfo fail: %s", filePath.c_str());
+            return false;
+        }
     }
 
     QueryFixed(block.data(), m_fixed);

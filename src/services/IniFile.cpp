@@ -3,54 +3,38 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cwchar>
+#include <mutex>
 
 #include "log/CInfoTracker.h"
+#include "services/IniFileText.h"
+#include "services/IniParseCache.h"
 #include "services/IniScrambler.h"
-#include "services/IniText.h"
-
-#include <atomic>
+#include "services/IniWriteJournal.h"
 
 struct IniFile::State {
     std::wstring path;          // where reads and writes go
     std::wstring scrambledPath; // the scrambled original, if any
     bool ownsCopy = false;      // a private copy that Close deletes
     Logger* log = nullptr;
-    // The parsed file of the reader mode; reparsed after our own writes.
-    IniText text;
+    // The parsed file of the reader mode; loaded again after our own writes.
+    std::shared_ptr<const IniText> text;
     bool useText = false;
     bool textStale = true;
+    // The system's profile functions touched the file: Close flushes their cache.
+    bool usedSystem = false;
+    // The reader mode's writes not yet in the file.
+    IniWriteJournal pending;
 };
 
 namespace {
 
 const std::wstring kEmpty;
 std::atomic<IniFile::ReadMode> g_readMode{IniFile::ReadMode::Reader};
-
-// The profile functions' decoding: a byte-order mark, else the ANSI code page.
-bool DecodeText(const std::vector<uint8_t>& bytes, std::wstring& text)
-{
-    size_t bom = 0;
-    const IniText::Encoding encoding = IniText::DetectEncoding(bytes.data(), bytes.size(), bom);
-    if (encoding == IniText::Encoding::Utf16Le || encoding == IniText::Encoding::Utf16Be) {
-        text = IniText::FromUtf16(bytes.data() + bom, bytes.size() - bom, encoding == IniText::Encoding::Utf16Be);
-        return true;
-    }
-    text.clear();
-    const size_t size = bytes.size() - bom;
-    if (size == 0)
-        return true;
-    if (size > 0x7FFFFFFF)
-        return false;
-    const UINT codePage = encoding == IniText::Encoding::Utf8 ? CP_UTF8 : CP_ACP;
-    const char* data = reinterpret_cast<const char*>(bytes.data() + bom);
-    const int need = MultiByteToWideChar(codePage, 0, data, static_cast<int>(size), nullptr, 0);
-    if (need <= 0)
-        return false;
-    text.resize(static_cast<size_t>(need));
-    return MultiByteToWideChar(codePage, 0, data, static_cast<int>(size), text.data(), need) == need;
-}
+// One writer at a time puts its keys into a file, so that none is lost.
+std::mutex g_writeLock;
 
 bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& data, unsigned long long limit)
 {
@@ -75,23 +59,43 @@ bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& data, unsigne
     return ok;
 }
 
+bool WriteAll(HANDLE file, const std::vector<uint8_t>& data)
+{
+    size_t done = 0;
+    while (done < data.size()) {
+        DWORD put = 0;
+        const DWORD want = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
+        if (!WriteFile(file, data.data() + done, want, &put, nullptr) || put != want)
+            return false;
+        done += put;
+    }
+    return true;
+}
+
 bool WriteNewFile(const std::wstring& path, const std::vector<uint8_t>& data)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    size_t done = 0;
-    bool ok = true;
-    while (ok && done < data.size()) {
-        DWORD put = 0;
-        const DWORD want = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
-        ok = WriteFile(file, data.data() + done, want, &put, nullptr) && put == want;
-        done += put;
-    }
+    bool ok = WriteAll(file, data);
     if (!CloseHandle(file))
         ok = false;
     if (!ok)
         DeleteFileW(path.c_str());
+    return ok;
+}
+
+// Writes the bytes over the file in place (it keeps its name, attributes and
+// security), or creates it.
+bool RewriteFile(const std::wstring& path, const std::vector<uint8_t>& data)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = WriteAll(file, data) && SetEndOfFile(file);
+    if (!CloseHandle(file))
+        ok = false;
     return ok;
 }
 
@@ -180,6 +184,20 @@ bool IniFile::Open(const std::wstring& path)
     Close();
     Logger* log = CInfoTracker::Instance().GetLogger(L"IniFile");
 
+    // Only plain files are parsed under their own name: a parse at hand
+    // means a plain file that has not changed since.
+    if (g_readMode.load() == ReadMode::Reader) {
+        if (auto text = IniParseCache::Find(path)) {
+            m_state = new State;
+            m_state->log = log;
+            m_state->path = path;
+            m_state->useText = true;
+            m_state->text = std::move(text);
+            m_state->textStale = false;
+            return true;
+        }
+    }
+
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -236,10 +254,15 @@ void IniFile::Close()
 {
     if (!m_state)
         return;
+    if (!Flush())
+        LogError(m_state->log, L"[Close] Write %s fail", m_state->path.c_str());
     // Flushes the system's cached copy of the file.
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, m_state->path.c_str());
-    if (m_state->ownsCopy)
+    if (m_state->usedSystem)
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, m_state->path.c_str());
+    if (m_state->ownsCopy) {
         DeleteFileW(m_state->path.c_str());
+        IniParseCache::Forget(m_state->path);
+    }
     CInfoTracker::Instance().ReleaseLogger(m_state->log);
     delete m_state;
     m_state = nullptr;
@@ -263,9 +286,10 @@ void IniFile::GetString(const std::wstring& section, const std::wstring& key, co
         return;
     }
     if (LoadText()) {
-        out = m_state->text.GetString(section, key, def, kBufferSize);
+        out = m_state->text->GetString(section, key, def, kBufferSize);
         return;
     }
+    m_state->usedSystem = true;
     wchar_t buffer[kBufferSize] = {};
     DWORD got = GetPrivateProfileStringW(section.c_str(), key.c_str(), def.c_str(), buffer, kBufferSize,
                                          m_state->path.c_str());
@@ -281,9 +305,10 @@ void IniFile::GetInt(const std::wstring& section, const std::wstring& key, int d
         return;
     }
     if (LoadText()) {
-        out = m_state->text.GetInt(section, key, def);
+        out = m_state->text->GetInt(section, key, def);
         return;
     }
+    m_state->usedSystem = true;
     out = static_cast<int>(GetPrivateProfileIntW(section.c_str(), key.c_str(), def, m_state->path.c_str()));
 }
 
@@ -292,7 +317,15 @@ bool IniFile::WriteString(const std::wstring& section, const std::wstring& key, 
     if (!m_state)
         return false;
     m_state->textStale = true;
-    return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), m_state->path.c_str()) != FALSE;
+    if (m_state->useText) {
+        m_state->pending.Set(section, key, value);
+        return true;
+    }
+    m_state->usedSystem = true;
+    const bool written =
+        WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), m_state->path.c_str()) != FALSE;
+    IniParseCache::Forget(m_state->path);
+    return written;
 }
 
 bool IniFile::WriteInt(const std::wstring& section, const std::wstring& key, int value)
@@ -306,9 +339,10 @@ void IniFile::GetSectionNames(std::vector<std::wstring>& out) const
     if (!m_state)
         return;
     if (LoadText()) {
-        out = m_state->text.SectionNames();
+        out = m_state->text->SectionNames();
         return;
     }
+    m_state->usedSystem = true;
     std::vector<wchar_t> buffer(512);
     DWORD got = 0;
     for (;;) {
@@ -331,21 +365,44 @@ void IniFile::GetSectionNames(std::vector<std::wstring>& out) const
         out.emplace_back(buffer.data() + start, got - start);
 }
 
+bool IniFile::Flush()
+{
+    if (!m_state || m_state->pending.Empty())
+        return true;
+    std::lock_guard<std::mutex> hold(g_writeLock);
+    // The file as it is now, so that keys others wrote since stay.
+    std::vector<uint8_t> bytes;
+    std::wstring text;
+    IniText::Encoding encoding = IniText::Encoding::Ansi;
+    const bool exists = GetFileAttributesW(m_state->path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (exists && (!ReadWholeFile(m_state->path, bytes, kMaxScrambledSize) ||
+                   !IniFileText::Decode(bytes, text, encoding))) {
+        m_state->pending.Clear();
+        return false;
+    }
+    const std::wstring written = m_state->pending.Apply(text);
+    m_state->pending.Clear();
+    m_state->textStale = true;
+    IniParseCache::Forget(m_state->path);
+    return IniFileText::Encode(written, encoding, bytes) && RewriteFile(m_state->path, bytes);
+}
+
 // Parses the working file when the reader answers and the parse is not
 // current; false sends the lookup to the system functions.
 bool IniFile::LoadText() const
 {
     if (!m_state || !m_state->useText)
         return false;
+    // A lookup sees the writes made before it.
+    if (!m_state->pending.Empty() && !const_cast<IniFile*>(this)->Flush())
+        LogError(m_state->log, L"[Flush] Write %s fail", m_state->path.c_str());
     if (!m_state->textStale)
         return true;
-    std::vector<uint8_t> bytes;
-    std::wstring text;
-    if (!ReadWholeFile(m_state->path, bytes, kMaxScrambledSize) || !DecodeText(bytes, text)) {
+    m_state->text = IniParseCache::Load(m_state->path);
+    if (!m_state->text) {
         m_state->useText = false;
         return false;
     }
-    m_state->text.Parse(text);
     m_state->textStale = false;
     return true;
 }

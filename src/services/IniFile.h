@@ -12,6 +12,8 @@ public:
     IniFile& operator=(const IniFile&) = delete;
 
     bool Open(const std::wstring& path);
+    // Puts the writes not yet in the file into it (Close does too).
+    bool Flush();
     void Close();
     bool IsOpen() const;
 
@@ -33,9 +35,11 @@ public:
     // Scrambled files larger than this are refused rather than read into memory.
     static constexpr unsigned long long kMaxScrambledSize = 64ull * 1024 * 1024;
 
-    // How reads are answered: by the system's profile functions at every
-    // lookup, or from the file parsed once at Open (writes always go through
-    // the system). Process-wide; the reader is the default.
+    // How the file is used: through the system's profile functions at every
+    // lookup and write, or by the reader, which parses the file once at the
+    // first lookup after Open and collects writes until the next lookup,
+    // Flush or Close, which put them into the file as it is then. Process-wide;
+    // the reader is the default.
     enum class ReadMode { System, Reader };
     static void SetReadMode(ReadMode mode);
     static ReadMode GetReadMode();

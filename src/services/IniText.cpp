@@ -59,64 +59,117 @@ std::wstring IniText::FromUtf16(const uint8_t* data, size_t size, bool bigEndian
     return text;
 }
 
+std::wstring IniText::Folded(const std::wstring& text)
+{
+    std::wstring folded = text;
+    for (wchar_t& c : folded)
+        c = Fold(c);
+    return folded;
+}
+
+void IniText::AddKey(Key key)
+{
+    Section& section = m_sections.back();
+    section.index.emplace(Folded(key.name), section.keys.size());
+    section.keys.push_back(std::move(key));
+}
+
+void IniText::NextLine(const std::wstring& text, size_t pos, size_t& end, size_t& next)
+{
+    const size_t size = text.size();
+    end = pos;
+    while (end < size && text[end] != L'\n' && text[end] != L'\r')
+        ++end;
+    next = end;
+    if (next < size && text[next] == L'\r')
+        ++next;
+    if (next < size && text[next] == L'\n' && (next == end || text[end] == L'\r'))
+        ++next;
+}
+
+IniText::Line IniText::Classify(const std::wstring& text, size_t start, size_t stop)
+{
+    Line line;
+    while (start < stop && IsSpace(text[start]))
+        ++start;
+    while (stop > start && IsSpace(text[stop - 1]))
+        --stop;
+    line.start = start;
+    line.stop = stop;
+    if (start >= stop)
+        return line;
+    if (text[start] == L'[') {
+        size_t close = stop - 1;
+        while (close > start && text[close] != L']')
+            --close;
+        if (close > start) {
+            size_t nameStart = start + 1;
+            size_t nameEnd = close;
+            while (nameStart < nameEnd && IsSpace(text[nameStart]))
+                ++nameStart;
+            while (nameEnd > nameStart && IsSpace(text[nameEnd - 1]))
+                --nameEnd;
+            line.kind = LineKind::Section;
+            line.start = nameStart;
+            line.nameLength = nameEnd - nameStart;
+            return line;
+        }
+        // No closing bracket: the line is read as a key.
+    }
+    line.kind = LineKind::Key;
+    size_t eq = start;
+    while (eq < stop && text[eq] != L'=')
+        ++eq;
+    line.nameLength = stop - start;
+    if (eq < stop) {
+        size_t nameEnd = eq; // one past the name
+        while (nameEnd > start && IsSpace(text[nameEnd - 1]))
+            --nameEnd;
+        line.nameLength = nameEnd - start;
+        size_t valueStart = eq + 1;
+        while (valueStart < stop && IsSpace(text[valueStart]))
+            ++valueStart;
+        line.valueStart = valueStart;
+    }
+    return line;
+}
+
 void IniText::Parse(const std::wstring& text)
 {
     m_sections.clear();
+    m_sectionIndex.clear();
     m_sections.push_back(Section{}); // keys before the first section header
+    m_sectionIndex.emplace(std::wstring(), 0);
     const size_t end = text.size();
     size_t next = 0;
     bool havePrev = false;
     bool prevNamed = false;
     while (next < end) {
-        size_t start = next;
-        while (next < end && text[next] != L'\n' && text[next] != L'\r')
-            ++next;
-        while (next < end && (text[next] == L'\n' || text[next] == L'\r'))
-            ++next;
-        size_t stop = next;
-        while (start < stop && IsSpace(text[start]))
-            ++start;
-        while (stop > start && IsSpace(text[stop - 1]))
-            --stop;
-        if (start >= stop)
+        size_t lineEnd = 0;
+        const size_t start = next;
+        NextLine(text, start, lineEnd, next);
+        const Line line = Classify(text, start, lineEnd);
+        if (line.kind == LineKind::Blank)
             continue;
-
-        if (text[start] == L'[') {
-            size_t close = stop - 1;
-            while (close > start && text[close] != L']')
-                --close;
-            if (close > start) {
-                Section section;
-                section.name = Trimmed(text.substr(start + 1, close - start - 1));
-                m_sections.push_back(std::move(section));
-                havePrev = false;
-                continue;
-            }
-            // No closing bracket: the line is read as a key.
+        if (line.kind == LineKind::Section) {
+            Section section;
+            section.name = text.substr(line.start, line.nameLength);
+            m_sectionIndex.emplace(Folded(section.name), m_sections.size());
+            m_sections.push_back(std::move(section));
+            havePrev = false;
+            continue;
         }
-
-        size_t eq = start;
-        while (eq < stop && text[eq] != L'=')
-            ++eq;
         Key key;
-        size_t nameLength = stop - start;
-        if (eq < stop) {
-            size_t nameEnd = eq; // one past the name
-            while (nameEnd > start && IsSpace(text[nameEnd - 1]))
-                --nameEnd;
-            nameLength = nameEnd - start;
-            size_t valueStart = eq + 1;
-            while (valueStart < stop && IsSpace(text[valueStart]))
-                ++valueStart;
-            key.value = text.substr(valueStart, stop - valueStart);
+        if (line.valueStart != std::wstring::npos) {
+            key.value = text.substr(line.valueStart, line.stop - line.valueStart);
             key.hasValue = true;
         }
         // Runs of unnamed keys collapse into one.
-        if (nameLength || !havePrev || prevNamed) {
-            key.name = text.substr(start, nameLength);
+        if (line.nameLength || !havePrev || prevNamed) {
+            key.name = text.substr(line.start, line.nameLength);
             prevNamed = !key.name.empty();
             havePrev = true;
-            m_sections.back().keys.push_back(std::move(key));
+            AddKey(std::move(key));
         }
     }
 }
@@ -134,19 +187,12 @@ std::wstring IniText::Trimmed(const std::wstring& text)
 
 const IniText::Key* IniText::Find(const std::wstring& section, const std::wstring& key) const
 {
-    const std::wstring sectionName = Trimmed(section);
-    const std::wstring keyName = Trimmed(key);
-    for (const Section& s : m_sections) {
-        if (!EqualsNoCase(s.name, sectionName))
-            continue;
-        // Only the first section of a name is searched.
-        for (const Key& k : s.keys) {
-            if (EqualsNoCase(k.name, keyName))
-                return &k;
-        }
+    const auto s = m_sectionIndex.find(Folded(Trimmed(section)));
+    if (s == m_sectionIndex.end())
         return nullptr;
-    }
-    return nullptr;
+    const Section& found = m_sections[s->second];
+    const auto k = found.index.find(Folded(Trimmed(key)));
+    return k == found.index.end() ? nullptr : &found.keys[k->second];
 }
 
 std::wstring IniText::CopyEntry(const std::wstring& value, size_t bufferSize)

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // An INI file parsed once and answered from memory, with the system profile
@@ -28,7 +29,26 @@ public:
     // Non-empty section names in file order, duplicates included.
     std::vector<std::wstring> SectionNames() const;
 
+    // One line [start, stop) of a file: blank, a section header (name is its
+    // trimmed name) or a key (name is its trimmed name; valueStart is where
+    // its trimmed value begins, or npos without "=").
+    enum class LineKind { Blank, Section, Key };
+    struct Line {
+        LineKind kind = LineKind::Blank;
+        size_t start = 0; // first character after leading white space
+        size_t stop = 0;  // one past the last character before trailing white space
+        size_t nameLength = 0;
+        size_t valueStart = std::wstring::npos;
+    };
+    static Line Classify(const std::wstring& text, size_t start, size_t stop);
+    // Where the line at pos ends (its line end excluded) and the next begins.
+    static void NextLine(const std::wstring& text, size_t pos, size_t& end, size_t& next);
+    // Folded for comparison the way names are compared.
+    static std::wstring Folded(const std::wstring& text);
+
     static bool IsSpace(wchar_t c);
+    // Without the white space around it.
+    static std::wstring Trimmed(const std::wstring& text);
     static bool EqualsNoCase(const std::wstring& a, const std::wstring& b);
 
 private:
@@ -40,12 +60,16 @@ private:
     struct Section {
         std::wstring name;
         std::vector<Key> keys;
+        // Folded name -> its first key, so that a lookup does not scan.
+        std::unordered_map<std::wstring, size_t> index;
     };
 
     const Key* Find(const std::wstring& section, const std::wstring& key) const;
-    static std::wstring Trimmed(const std::wstring& text);
     static std::wstring CopyEntry(const std::wstring& value, size_t bufferSize);
     static uint32_t ToInteger(const std::wstring& text);
+    void AddKey(Key key);
 
     std::vector<Section> m_sections;
+    // Folded name -> its first section (only the first of a name is searched).
+    std::unordered_map<std::wstring, size_t> m_sectionIndex;
 };

@@ -10,7 +10,9 @@
 
 namespace {
 const wchar_t kInfoSection[] = L"SETUP_INFO";
-}
+const wchar_t kTimeSection[] = L"SETUP_CURRENTTIME";
+const wchar_t kOpenFail[] = L"[SetSwSelected] Open ini fail";
+} // namespace
 
 ProgressRecord::ProgressRecord()
     : ProgressRecord(DefaultPath())
@@ -28,6 +30,13 @@ ProgressRecord::~ProgressRecord()
     CInfoTracker::Instance().ReleaseLogger(m_log);
 }
 
+std::mutex& ProgressRecord::Lock()
+{
+    // Shared by every record object: two objects may name the same file.
+    static std::mutex lock;
+    return lock;
+}
+
 std::wstring ProgressRecord::WindowsFolder()
 {
     wchar_t dir[MAX_PATH] = {};
@@ -42,8 +51,21 @@ std::wstring ProgressRecord::DefaultPath()
     return WindowsFolder() + L"\\Ovcd_ProcessLog.ini";
 }
 
+std::wstring ProgressRecord::Path() const
+{
+    std::lock_guard<std::mutex> guard(Lock());
+    return m_path;
+}
+
+void ProgressRecord::SetPath(const std::wstring& path)
+{
+    std::lock_guard<std::mutex> guard(Lock());
+    m_path = path;
+}
+
 void ProgressRecord::ResetProgressRecord(const std::wstring& productName, int itemCount)
 {
+    std::lock_guard<std::mutex> guard(Lock());
     // A failed create is ignored: the writes below create the file.
     HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -52,7 +74,7 @@ void ProgressRecord::ResetProgressRecord(const std::wstring& productName, int it
 
     IniFile ini;
     if (!ini.Open(m_path)) {
-        LogDebug(m_log, L"[SetSwSelected] Open ini fail");
+        LogDebug(m_log, kOpenFail);
         return;
     }
     ini.WriteString(L"DMI_Info", L"MB_PRODUCTNAME", productName);
@@ -76,15 +98,19 @@ void ProgressRecord::RestoreItemFlags(CSoftwareCtl& sw, bool continued)
         return;
     int selected = 0;
     int doned = 0;
-    IniFile ini;
-    if (ini.Open(m_path)) {
-        const int n = sw.Item().ItemNo;
-        ini.GetInt(kInfoSection, ItemKey(n, L"Selected"), 0, selected);
-        ini.GetInt(kInfoSection, ItemKey(n, L"Doned"), 0, doned);
-        ini.Close();
-    } else {
-        LogDebug(m_log, L"[SetSwSelected] Open ini fail");
+    {
+        std::lock_guard<std::mutex> guard(Lock());
+        IniFile ini;
+        if (ini.Open(m_path)) {
+            const int n = sw.Item().ItemNo;
+            ini.GetInt(kInfoSection, ItemKey(n, L"Selected"), 0, selected);
+            ini.GetInt(kInfoSection, ItemKey(n, L"Doned"), 0, doned);
+            ini.Close();
+        } else {
+            LogDebug(m_log, kOpenFail);
+        }
     }
+    // These write back through the record, so the lock is not held here.
     sw.SetSwSelected(selected == 1 ? 1 : 0);
     sw.SetDoned(doned == 1 ? 1 : 0);
 }
@@ -92,10 +118,12 @@ void ProgressRecord::RestoreItemFlags(CSoftwareCtl& sw, bool continued)
 void ProgressRecord::RegisterItem(CSoftwareCtl& sw)
 {
     const int n = sw.Item().ItemNo;
+    // The status probe may take long; the file is not held meanwhile.
     const bool updated = sw.GetItemStatus(1) == ItemStatus::Updated;
+    std::lock_guard<std::mutex> guard(Lock());
     IniFile ini;
     if (!ini.Open(m_path)) {
-        LogDebug(m_log, L"[SetSwSelected] Open ini fail");
+        LogDebug(m_log, kOpenFail);
         return;
     }
     ini.WriteString(kInfoSection, ItemKey(n, L"Title"), sw.Item().Title);
@@ -103,14 +131,58 @@ void ProgressRecord::RegisterItem(CSoftwareCtl& sw)
     ini.Close();
 }
 
+void ProgressRecord::SetInstalled(CSoftwareCtl& sw, ItemStatus status, int manual)
+{
+    int installed = 0;
+    if (status == ItemStatus::Updated)
+        installed = manual != 0 ? 2 : 1;
+    std::lock_guard<std::mutex> guard(Lock());
+    WriteInfoInt(sw.Item().ItemNo, L"Installed", installed);
+}
+
 bool ProgressRecord::WriteItemFlag(int itemNo, const wchar_t* key, int value)
+{
+    std::lock_guard<std::mutex> guard(Lock());
+    return WriteInfoInt(itemNo, key, value);
+}
+
+bool ProgressRecord::WriteInfoInt(int itemNo, const wchar_t* key, int value)
 {
     IniFile ini;
     if (!ini.Open(m_path)) {
-        LogDebug(m_log, L"[SetSwSelected] Open ini fail");
+        LogDebug(m_log, kOpenFail);
         return false;
     }
-    const bool ok = ini.WriteInt(kInfoSection, ItemKey(itemNo, key), value);
+    bool ok = ini.WriteInt(kInfoSection, ItemKey(itemNo, key), value);
+    ok = ini.Flush() && ok;
     ini.Close();
     return ok;
+}
+
+void ProgressRecord::SaveCurrentTime(int seconds)
+{
+    std::lock_guard<std::mutex> guard(Lock());
+    IniFile ini;
+    if (!ini.Open(m_path)) {
+        LogDebug(m_log, kOpenFail);
+        return;
+    }
+    ini.WriteInt(kTimeSection, kTimeSection, seconds);
+    ini.Close();
+}
+
+int ProgressRecord::GetSavedTime(bool continued)
+{
+    if (!continued)
+        return 0;
+    std::lock_guard<std::mutex> guard(Lock());
+    IniFile ini;
+    if (!ini.Open(m_path)) {
+        LogDebug(m_log, kOpenFail);
+        return 0;
+    }
+    int seconds = 0;
+    ini.GetInt(kTimeSection, kTimeSection, 0, seconds);
+    ini.Close();
+    return seconds;
 }

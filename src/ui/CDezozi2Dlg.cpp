@@ -35,6 +35,9 @@ BOOL CDezozi2Dlg::OnInitDialog()
     if (m_controller)
         m_controller->MainWnd = m_hWnd;
     LogDebug(m_log, L"[OnInitDialog] Enter");
+    // A resume task runs once: whatever the mode, this start removes it.
+    if (m_controller)
+        m_controller->DeleteResumeTask();
     MakeBorderless();
     PlaceCentred();
     PostMessage(MSG_DEFERRED_INIT);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <set>
+#include <thread>
 
 #include "TempFolder.h"
 #include "services/IniFile.h"
@@ -112,6 +113,50 @@ std::wstring Widen(const std::string& bytes)
     return std::wstring(bytes.begin(), bytes.end());
 }
 
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+// Every lookup of the candidates through the system functions, as one text.
+std::wstring SystemView(const std::wstring& path, const std::set<std::wstring>& sections,
+                        const std::set<std::wstring>& keys)
+{
+    ReadModeScope mode(IniFile::ReadMode::System);
+    IniFile ini;
+    if (!ini.Open(path))
+        return L"(cannot open)";
+    std::wstring view;
+    std::vector<std::wstring> names;
+    ini.GetSectionNames(names);
+    for (const std::wstring& name : names)
+        view += L"[" + name + L"]";
+    view += L"\n";
+    for (const std::wstring& section : sections) {
+        for (const std::wstring& key : keys) {
+            std::wstring value;
+            ini.GetString(section, key, L"-", value);
+            view += L"[" + section + L"]" + key + L"=" + value + L"\n";
+        }
+    }
+    return view;
+}
+
+// A file written a while ago: its parse is trusted on its times alone.
+void AgeFile(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER t{{now.dwLowDateTime, now.dwHighDateTime}};
+    t.QuadPart -= 3600ull * 10000000ull;
+    const FILETIME hourAgo{t.LowPart, t.HighPart};
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &hourAgo));
+    CloseHandle(file);
+}
+
 } // namespace
 
 TEST(IniReader, AnswersAsTheSystemFunctions)
@@ -190,4 +235,127 @@ TEST(IniReader, SeesChangesAtTheNextOpenAndItsOwnWritesAtOnce)
     ini.GetString(L"S", L"v", L"", value);
     EXPECT_EQ(value, L"3");
     ini.Close();
+}
+
+// The reader's writer leaves files that every lookup reads as it reads the
+// files the system's write function leaves: replaced keys, keys added to an
+// existing section (also the later one of a duplicate name), new sections,
+// names in other case and with white space, files without a line end.
+TEST(IniReader, WritesAsTheSystemFunctions)
+{
+    struct Write {
+        const wchar_t* section;
+        const wchar_t* key;
+        const wchar_t* value;
+    };
+    const Write writes[] = {
+        {L"Q", L"A", L"replaced"},     {L"D", L"k", L"new first"},  {L"d", L"z", L"in first D"},
+        {L"D", L"y", L"again?"},       {L"N", L"last", L"now with"}, {L"N", L"added", L"after last"},
+        {L" Spaced ", L"KEY ONE", L"x"}, {L"K", L"just a key", L"has a value"}, {L"New", L"fresh", L"1"},
+        {L"new", L"FRESH", L"2"},      {L"R", L"two", L"22"},       {L"F", L"lf", L"no"},
+        {L"U", L"Name", L"\x65E5\x672C"}, {L"Empty", L"nothing", L" spaced "}, {L"Z", L"k", L"w"},
+        {L"I", L"c", L"0x20"},         {L"Empty", L"", L"nameless"},
+    };
+    TempFolder dir(L"ini_write_diff");
+    for (const Sample& sample : Corpus()) {
+        // Wine's writer saves the whole file and drops a "[]" header, so that
+        // the keys under it join the section before; Windows and ours keep it.
+        if (sample.bytes.find("\r\n[]\r\n") != std::string::npos)
+            continue;
+        const std::wstring name(sample.name, sample.name + strlen(sample.name));
+        const std::wstring bySystem = dir / (name + L".system.ini");
+        const std::wstring byReader = dir / (name + L".reader.ini");
+        ASSERT_TRUE(TempFolder::WriteFile(bySystem, sample.bytes));
+        ASSERT_TRUE(TempFolder::WriteFile(byReader, sample.bytes));
+        for (const auto& [path, mode] : {std::pair{bySystem, IniFile::ReadMode::System},
+                                          std::pair{byReader, IniFile::ReadMode::Reader}}) {
+            ReadModeScope scope(mode);
+            IniFile ini;
+            ASSERT_TRUE(ini.Open(path));
+            for (size_t i = 0; i < std::size(writes); ++i) {
+                EXPECT_TRUE(ini.WriteString(writes[i].section, writes[i].key, writes[i].value));
+                // A lookup in between puts the writes so far into the file.
+                if (i == std::size(writes) / 2) {
+                    std::wstring value;
+                    ini.GetString(writes[0].section, writes[0].key, L"", value);
+                    EXPECT_EQ(value, L"replaced") << sample.name;
+                }
+            }
+            ini.Close();
+        }
+        std::set<std::wstring> sections;
+        std::set<std::wstring> keys;
+        Candidates(Widen(sample.bytes), sections, keys);
+        for (const Write& w : writes) {
+            sections.insert(w.section);
+            keys.insert(w.key);
+        }
+        EXPECT_EQ(Narrow(SystemView(bySystem, sections, keys)), Narrow(SystemView(byReader, sections, keys)))
+            << sample.name;
+    }
+}
+
+TEST(IniReader, SeesEveryChangeOfAnOlderFileAndLosesNoConcurrentWrite)
+{
+    ReadModeScope mode(IniFile::ReadMode::Reader);
+    TempFolder dir(L"ini_cache");
+    const std::wstring path = dir / L"catalog.ini";
+    ASSERT_TRUE(TempFolder::WriteFile(path, "[S]\r\nv=1\r\n"));
+    AgeFile(path);
+    std::wstring value;
+    {
+        IniFile ini;
+        ASSERT_TRUE(ini.Open(path));
+        ini.GetString(L"S", L"v", L"", value);
+        EXPECT_EQ(value, L"1");
+    }
+    // Rewritten by someone else with the same size: its write time moved.
+    ASSERT_TRUE(TempFolder::WriteFile(path, "[S]\r\nv=2\r\n"));
+    {
+        IniFile ini;
+        ASSERT_TRUE(ini.Open(path));
+        ini.GetString(L"S", L"v", L"", value);
+        EXPECT_EQ(value, L"2");
+    }
+    // A deleted file is not answered from memory.
+    ASSERT_TRUE(DeleteFileW(path.c_str()));
+    {
+        IniFile ini;
+        EXPECT_FALSE(ini.Open(path));
+    }
+
+    // Two threads, each opening the file for every key it writes, the other
+    // writing and reading at the same time: every key arrives.
+    ASSERT_TRUE(TempFolder::WriteFile(path, "[S]\r\n"));
+    constexpr int kKeys = 150;
+    auto writer = [&](const wchar_t* prefix) {
+        for (int i = 0; i < kKeys; ++i) {
+            IniFile ini;
+            if (!ini.Open(path))
+                continue;
+            ini.WriteInt(L"S", prefix + std::to_wstring(i), i);
+            int back = -1;
+            ini.GetInt(L"S", prefix + std::to_wstring(i), -1, back);
+            if (back != i)
+                ini.WriteString(L"Errors", prefix + std::to_wstring(i), L"own write not seen");
+        }
+    };
+    std::thread a(writer, L"a");
+    std::thread b(writer, L"b");
+    a.join();
+    b.join();
+    IniFile ini;
+    ASSERT_TRUE(ini.Open(path));
+    std::vector<std::wstring> names;
+    ini.GetSectionNames(names);
+    EXPECT_EQ(names, std::vector<std::wstring>{L"S"});
+    int missing = 0;
+    for (int i = 0; i < kKeys; ++i) {
+        for (const wchar_t* prefix : {L"a", L"b"}) {
+            int got = -1;
+            ini.GetInt(L"S", prefix + std::to_wstring(i), -1, got);
+            missing += got != i;
+        }
+    }
+    EXPECT_EQ(missing, 0);
 }

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "services/IniText.h"
+#include "services/IniWriteJournal.h"
 
-// Any text parses, and every lookup stays within its buffer.
+// Any text parses, every lookup stays within its buffer, and a key written
+// into the text reads back.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     size_t bom = 0;
@@ -26,5 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         (void)ini.GetInt(section, L"k", 16);
     }
+    // Names the writer can put into any file: no line ends, brackets or "=".
+    const std::wstring section = L"S" + std::to_wstring(size % 7);
+    const std::wstring key = L"key" + std::to_wstring(size % 5);
+    IniWriteJournal journal;
+    journal.Set(section, key, L"written");
+    IniText written;
+    written.Parse(journal.Apply(text));
+    if (written.GetString(section, key, L"", 1024) != L"written")
+        __builtin_trap();
     return 0;
 }

@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+
+class CController;
+
+// The controller's answer to the engine's notifications: item start and end
+// go to the main window, and before a restart of Windows it decides whether
+// the run must go on after the restart.
+class SessionNotify {
+public:
+    // context: the CController. Events 0 and 1 give the result of posting
+    // (0 without a main window); every other event gives 0.
+    static int NotifyCallBack(int itemNo, int event, intptr_t param, void* context);
+
+    static constexpr int EVENT_ITEM_BEGIN = 0;
+    static constexpr int EVENT_ITEM_END = 1;
+
+private:
+    static void BeforeReboot(CController& controller, int itemNo, int kind);
+};
