@@ -11,6 +11,7 @@ set(DEZ_PURE_SOURCES
   src/config/CatalogRules.cpp
   src/config/LanguageRules.cpp
   src/config/LayoutChoice.cpp
+  src/config/OfferRules.cpp
   src/engine/HardwareIdMatch.cpp
   src/engine/ItemStatus.cpp
   src/engine/PathMacro.cpp

@@ -4,6 +4,7 @@
 #include "check/CheckOutput.h"
 #include "check/LanguageCommands.h"
 #include "check/LayoutCommands.h"
+#include "check/OfferCommands.h"
 #include "check/ScrambleCommand.h"
 
 const std::vector<CheckCommand>& CheckCommands()
@@ -15,6 +16,8 @@ const std::vector<CheckCommand>& CheckCommands()
         {L"tab", L"KEY", 1, 1, RunTabCommand},
         {L"scramble", L"IN OUT", 2, 2, RunScrambleCommand},
         {L"catalog", L"[PATH]", 0, 1, RunCatalogCommand},
+        {L"ads", L"KIND [PATH]", 1, 2, RunAdsCommand},
+        {L"eulas", L"[offers|all] [PATH] [--select N,N,...]", 0, 4, RunEulasCommand},
         {L"lang", L"", 0, 0, RunLangCommand},
         {L"translate", L"TEXT", 1, 1, RunTranslateCommand},
     };

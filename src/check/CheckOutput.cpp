@@ -37,3 +37,12 @@ void CheckErr(const std::wstring& line)
 {
     WriteLine(STD_ERROR_HANDLE, line);
 }
+
+std::wstring CheckField(std::wstring text)
+{
+    for (wchar_t& c : text) {
+        if (c == L'\t' || c == L'\r' || c == L'\n')
+            c = L' ';
+    }
+    return text;
+}

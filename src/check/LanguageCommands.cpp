@@ -4,20 +4,15 @@
 #include "config/CLanguage.h"
 #include "probes/ExeFolder.h"
 
-namespace {
-
-// The language is bound as the main window binds it: from the tool's own folder.
-void BindOnce()
+void BindCheckLanguage()
 {
     static const int bound = BindLanguage(ExeFolder() + L"LangFiles");
     (void)bound;
 }
 
-} // namespace
-
 int RunLangCommand(CheckContext&, const std::vector<std::wstring>&)
 {
-    BindOnce();
+    BindCheckLanguage();
     CheckOut(L"LanguageName=" + GetLanguageName());
     CheckOut(L"TranslationFile=" + GetTranslationFile());
     CheckOut(L"FontName=" + GetFontName());
@@ -27,7 +22,7 @@ int RunLangCommand(CheckContext&, const std::vector<std::wstring>&)
 
 int RunTranslateCommand(CheckContext&, const std::vector<std::wstring>& args)
 {
-    BindOnce();
+    BindCheckLanguage();
     CheckOut(Translate(args[0]));
     return 0;
 }

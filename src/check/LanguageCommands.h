@@ -8,3 +8,6 @@ class CheckContext;
 int RunLangCommand(CheckContext& context, const std::vector<std::wstring>& args);
 // translate TEXT: the text in the bound language.
 int RunTranslateCommand(CheckContext& context, const std::vector<std::wstring>& args);
+
+// Binds the language once per run as the main window does: from the tool's own folder.
+void BindCheckLanguage();

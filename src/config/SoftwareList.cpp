@@ -1,22 +1,14 @@
 #include "config/SoftwareList.h"
 
-#include <cwctype>
-
 #include "config/CatalogRules.h"
 #include "engine/DeviceListRound.h"
+#include "services/TextCase.h"
 
 namespace {
 
 bool IsPending(const SetupItem& item)
 {
     return item.Selected && !item.Doned;
-}
-
-std::wstring Upper(std::wstring text)
-{
-    for (wchar_t& c : text)
-        c = static_cast<wchar_t>(std::towupper(c));
-    return text;
 }
 
 } // namespace
@@ -92,11 +84,11 @@ void SoftwareList::RefreshVersions()
 
 void SoftwareList::DeselectByTitle(const std::wstring& name)
 {
-    const std::wstring wanted = Upper(name);
+    const std::wstring wanted = UpperText(name);
     for (auto& sw : m_items) {
         if (!IsPending(sw->Item()))
             continue;
-        if (Upper(sw->Item().Title).find(wanted) == std::wstring::npos)
+        if (UpperText(sw->Item().Title).find(wanted) == std::wstring::npos)
             continue;
         sw->SetSwSelected(0);
         sw->SetDoned(0);

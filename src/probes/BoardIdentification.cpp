@@ -28,9 +28,14 @@ int GetBoardLineCode()
 
 uint32_t CallIoControl(const std::wstring& fileName)
 {
+    return CallIoControlIn(ExeFolder(), fileName);
+}
+
+uint32_t CallIoControlIn(const std::wstring& folder, const std::wstring& fileName)
+{
     if (fileName.empty())
         return 0;
-    HMODULE library = LoadDiscLibrary(ExeFolder() + fileName);
+    HMODULE library = LoadDiscLibrary(folder + fileName);
     if (!library)
         return 0;
     auto call = reinterpret_cast<IoControlFn>(reinterpret_cast<void*>(GetProcAddress(library, "OVRAIoControl")));

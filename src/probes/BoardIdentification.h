@@ -9,3 +9,5 @@ int GetBoardLineCode();
 // Asks a disc library beside the program (by file name) through its
 // "OVRAIoControl" export; 0 when it cannot be loaded or lacks the export.
 uint32_t CallIoControl(const std::wstring& fileName);
+// The same for a library in the given folder (with its trailing backslash).
+uint32_t CallIoControlIn(const std::wstring& folder, const std::wstring& fileName);

@@ -1,23 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "RecordingNotice.h"
 #include "TempFolder.h"
 #include "services/UserNotice.h"
 #include "ui/skin/StyleSheet.h"
-
-namespace {
-
-// Records what would have been shown; its "exit" returns so the test goes on.
-class RecordingNotice : public UserNotice {
-public:
-    RecordingNotice() { UserNotice::Install(this); }
-    ~RecordingNotice() override { UserNotice::Install(nullptr); }
-    void Show(const std::wstring& text) override { shown.push_back(text); }
-    void ShowAndExit(const std::wstring& text) override { exits.push_back(text); }
-    std::vector<std::wstring> shown;
-    std::vector<std::wstring> exits;
-};
-
-} // namespace
 
 TEST(StyleSheet, ColoursAndIntegersFromLayoutIni)
 {
