@@ -117,25 +117,26 @@ bool ReadAll(HANDLE file, uint64_t size, std::vector<uint8_t>& bytes)
     return true;
 }
 
-// The window of the path's drive; the coarse one where it cannot be told.
-uint64_t RacyWindow(const std::wstring& key)
+// The window of the path's drive, learnt from the first file opened on it
+// (asked through the handle: asking by the drive's root makes Wine complain
+// about its unreadable Unix root); the coarse one until then.
+uint64_t RacyWindow(const std::wstring& key, HANDLE file = nullptr)
 {
-    if (key.size() < 3 || key[0] < L'A' || key[0] > L'Z' || key[1] != L':' || key[2] != L'\\')
+    const bool lettered = key.size() >= 3 && key[0] >= L'A' && key[0] <= L'Z' && key[1] == L':' && key[2] == L'\\';
+    if (!lettered)
         return kCoarseWindow;
     const size_t drive = static_cast<size_t>(key[0] - L'A');
     {
         std::lock_guard<std::mutex> hold(g_lock);
-        if (g_driveWindow[drive])
-            return g_driveWindow[drive];
+        if (g_driveWindow[drive] || !file)
+            return g_driveWindow[drive] ? g_driveWindow[drive] : kCoarseWindow;
     }
-    const wchar_t root[] = {key[0], L':', L'\\', L'\0'};
     wchar_t system[MAX_PATH + 1] = {};
-    uint64_t window = kCoarseWindow;
-    if (GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, nullptr, system, MAX_PATH + 1)) {
-        const std::wstring name(system);
-        const bool fat = name.compare(0, 3, L"FAT") == 0 || name.compare(0, 5, L"exFAT") == 0;
-        window = fat || name.empty() ? kCoarseWindow : kFineWindow;
-    }
+    if (!GetVolumeInformationByHandleW(file, nullptr, 0, nullptr, nullptr, nullptr, system, MAX_PATH + 1))
+        return kCoarseWindow;
+    const std::wstring name(system);
+    const bool fat = name.compare(0, 3, L"FAT") == 0 || name.compare(0, 5, L"exFAT") == 0;
+    const uint64_t window = fat || name.empty() ? kCoarseWindow : kFineWindow;
     std::lock_guard<std::mutex> hold(g_lock);
     g_driveWindow[drive] = window;
     return window;
@@ -210,6 +211,7 @@ std::shared_ptr<const IniText> IniParseCache::Load(const std::wstring& path)
         CloseHandle(file);
         return nullptr;
     }
+    const uint64_t window = RacyWindow(key, file);
     if (auto text = Lookup(key, stamp, readAt, nullptr)) {
         CloseHandle(file);
         return text;
@@ -232,7 +234,7 @@ std::shared_ptr<const IniText> IniParseCache::Load(const std::wstring& path)
     Entry entry;
     entry.key = key;
     entry.stamp = stamp;
-    entry.racy = IsRacy(stamp, readAt, RacyWindow(key));
+    entry.racy = IsRacy(stamp, readAt, window);
     if (entry.racy)
         entry.bytes = std::move(bytes);
     entry.text = parsed;
