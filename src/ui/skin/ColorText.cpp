@@ -1,6 +1,9 @@
 #include "ui/skin/ColorText.h"
 
+#include <algorithm>
 #include <climits>
+
+#include "engine/VersionText.h"
 
 namespace {
 
@@ -12,11 +15,6 @@ long long Find(const std::wstring& text, const std::wstring& what, long long fro
         return -1;
     const size_t at = text.find(what, static_cast<size_t>(from));
     return at == std::wstring::npos ? -1 : static_cast<long long>(at);
-}
-
-bool IsSpace(wchar_t c)
-{
-    return c == L' ' || (c >= L'\t' && c <= L'\r');
 }
 
 } // namespace
@@ -37,31 +35,9 @@ std::wstring ColorText::Mid(const std::wstring& text, long long start, long long
 
 int ColorText::ToInt(const std::wstring& text)
 {
-    size_t i = 0;
-    while (i < text.size() && IsSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {
-        negative = text[i] == L'-';
-        ++i;
-    }
-    long long value = 0;
-    bool overflow = false;
-    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
-        if (!overflow) {
-            value = value * 10 + (text[i] - L'0');
-            if (value > static_cast<long long>(INT_MAX) + 1)
-                overflow = true;
-        }
-    }
-    if (negative) {
-        if (overflow || -value < INT_MIN)
-            return INT_MIN;
-        return static_cast<int>(-value);
-    }
-    if (overflow || value > INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(value);
+    // The leading number saturates far beyond int; out of range becomes the bound.
+    const long long value = VersionText::LeadingInteger(text);
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 uint32_t ColorText::Parse(const std::wstring& value)
