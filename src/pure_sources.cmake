@@ -16,6 +16,7 @@ set(DEZ_PURE_SOURCES
   src/engine/ItemStatus.cpp
   src/engine/PathMacro.cpp
   src/engine/RegistryVersionPath.cpp
+  src/engine/RunRules.cpp
   src/engine/VersionText.cpp
   src/log/LogLineFormat.cpp
   src/services/CopyName.cpp

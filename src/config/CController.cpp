@@ -3,10 +3,13 @@
 #include "app/RunMode.h"
 #include "config/LayoutSelection.h"
 #include "config/SetupCatalog.h"
+#include "engine/ItemKey.h"
+#include "engine/RunRules.h"
 #include "log/CInfoTracker.h"
 #include "session/ProgressRecord.h"
 #include "session/ResultFiles.h"
 #include "session/ResumeTask.h"
+#include "services/IniFile.h"
 #include "session/SessionNotify.h"
 #include "ui/skin/StyleSheet.h"
 
@@ -92,4 +95,35 @@ void CController::PrepareLoaderFolder()
 void CController::DeleteResumeTask()
 {
     ResumeTask(Paths, m_styleSheet->LayoutFolder()).DeleteLeftoverTask();
+}
+
+namespace {
+
+bool EstimateFor(const SetupItem& item, bool recovery, bool halved, Logger* log, int& seconds)
+{
+    IniFile ini;
+    if (!ini.Open(item.CatalogPath)) {
+        LogError(log, L"[GetTimeoutValue] Open ini fail");
+        return false;
+    }
+    int timeout = kCatalogMissing;
+    int before = 0;
+    int after = 0;
+    ini.GetInt(L"SETUP_ITEM", ItemKey(item.ItemNo, L"InstallFinishTimeOutSecond"), kCatalogMissing, timeout);
+    ini.GetInt(L"SETUP_ITEM", ItemKey(item.ItemNo, L"WaitBeforeInstall"), 0, before);
+    ini.GetInt(L"SETUP_ITEM", ItemKey(item.ItemNo, L"WaitAfterInstall"), 0, after);
+    seconds = RunRules::EstimateSeconds(timeout, before, after, recovery, item.InstallFinishType, halved);
+    return true;
+}
+
+} // namespace
+
+bool CController::GetTimeoutValue(const SetupItem& item, int& seconds)
+{
+    return EstimateFor(item, (RunMode & MODE_RECOVERY) != 0, false, m_log, seconds);
+}
+
+bool CController::GetHalfTimeoutValue(const SetupItem& item, int& seconds)
+{
+    return EstimateFor(item, (RunMode & MODE_RECOVERY) != 0, true, m_log, seconds);
 }

@@ -6,6 +6,7 @@
 
 #include "config/SoftwareList.h"
 #include "engine/NotifyCallBack.h"
+#include "engine/SwRunWorker.h"
 #include "log/Logger.h"
 #include "session/SessionPaths.h"
 
@@ -86,6 +87,19 @@ public:
     // What the engine objects notify; the factories they are built from (null: the program's).
     NotifyCallBack NotifyFunction = nullptr;
     SwFactoryKit* FactoryKit = nullptr;
+
+    // --- Installation run ---
+    // The installing view's estimates of an item's duration in seconds: the
+    // pauses and the time-out (doubled in recovery), the halved form with
+    // half the time-out; false when the item's catalogue cannot be opened.
+    bool GetTimeoutValue(const SetupItem& item, int& seconds);
+    bool GetHalfTimeoutValue(const SetupItem& item, int& seconds);
+    // The run over all selected items and the single-item run. Declared
+    // after the item list, so that they end before it goes.
+    SwRunWorker RunWorker;
+    SwRunWorker SingleWorker;
+    int SingleItemNo = 0;
+    // --- end of run block ---
 
 private:
     Logger* m_log = nullptr;

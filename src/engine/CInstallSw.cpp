@@ -1,6 +1,30 @@
 #include "engine/CInstallSw.h"
 
+#include <windows.h>
+
+#include <ctime>
+
+#include "engine/ItemKey.h"
+#include "engine/RunRules.h"
+#include "engine/RunStop.h"
 #include "log/CInfoTracker.h"
+#include "services/FsRedirectionSwitch.h"
+#include "services/IniFile.h"
+
+namespace {
+
+const wchar_t kRule[] = L"================================================";
+
+// A pause of a run in seconds; false when a stop request ended it.
+bool PauseSeconds(int seconds)
+{
+    if (seconds <= 0)
+        return !RunStop::Requested();
+    const unsigned long long ms = static_cast<unsigned long long>(seconds) * 1000ull;
+    return !RunStop::Pause(ms >= INFINITE ? INFINITE - 1 : static_cast<unsigned>(ms));
+}
+
+} // namespace
 
 CInstallSw::CInstallSw(const SetupItem& item, InstallSwFactories factories)
     : m_factories(std::move(factories)),
@@ -11,6 +35,9 @@ CInstallSw::CInstallSw(const SetupItem& item, InstallSwFactories factories)
 
 CInstallSw::~CInstallSw()
 {
+    if (m_item.ProcessHandle)
+        CloseHandle(static_cast<HANDLE>(m_item.ProcessHandle));
+    m_item.ProcessHandle = nullptr;
     // Strategies die with their factories; the pointers go first.
     m_exist.clear();
     m_version.clear();
@@ -44,11 +71,116 @@ void CInstallSw::SetNotify(NotifyCallBack notify, void* context)
     m_notifyContext = context;
 }
 
+int CInstallSw::Notify(int event, intptr_t param)
+{
+    return m_notify ? m_notify(m_item.ItemNo, event, param, m_notifyContext) : 0;
+}
+
+int CInstallSw::GetWaitTime(const wchar_t* keyName)
+{
+    IniFile ini;
+    if (!ini.Open(m_item.CatalogPath)) {
+        LogDebug(m_log, L"[GetWaitTime] Open ini fail");
+        return 0;
+    }
+    int value = kCatalogMissing;
+    ini.GetInt(L"SETUP_ITEM", ItemKey(m_item.ItemNo, keyName), kCatalogMissing, value);
+    return RunRules::WaitSeconds(value);
+}
+
 int CInstallSw::Execute()
 {
-    // The setup run (method, finish detection, restart) is not part of this build yet.
-    LogError(m_log, L"[Execute] Software:(%d) setup run is not available", m_item.ItemNo);
-    return 0;
+    FsRedirectionSwitch redirection;
+    if (!redirection.TurnOff())
+        LogInfo(m_log, L"Execute Wow64DisableWow64FsRedirection failed");
+    const int result = Run();
+    redirection.Restore();
+    return result;
+}
+
+int CInstallSw::Run()
+{
+    Notify(0);
+    // After a stop request no new step starts: the item only reports its end.
+    if (!PauseSeconds(GetWaitTime(L"WaitBeforeInstall")))
+        return Notify(1);
+    LogInfo(m_log, kRule);
+    LogInfo(m_log, L"Software No.[%d] start", m_item.ItemNo);
+    LogInfo(m_log, L"Install Finish Type: %d", m_item.InstallFinishType);
+    Notify(2);
+    const long long start = static_cast<long long>(time(nullptr));
+
+    bool started = false;
+    if (m_method) {
+        m_method->SetItem(&m_item);
+        started = m_method->RunSetup();
+    }
+    Notify(3);
+    Notify(4);
+    if (started) {
+        if (m_killWarn1)
+            m_killWarn1->BeginSuppress();
+        if (m_killWarn2)
+            m_killWarn2->BeginSuppress();
+    }
+    Notify(6);
+    const DWORD stopBy = DetectFinish();
+    const bool stopped = stopBy == WAIT_OBJECT_0 + 2;
+
+    const long long elapsed = static_cast<long long>(time(nullptr)) - start;
+    const int timeout = m_timeOutFinish ? m_timeOutFinish->GetTimeout() : 0;
+    if (stopBy == WAIT_OBJECT_0 + 1 && m_item.InstallFinishType != 4)
+        LogInfo(m_log, L"Install-TIMEOUT");
+    LogInfo(m_log, L"Software Install Time: %lld/%d", elapsed, timeout);
+    Notify(7);
+    Notify(5);
+    if (started) {
+        if (m_killWarn1)
+            m_killWarn1->EndSuppress();
+        if (m_killWarn2)
+            m_killWarn2->EndSuppress();
+    }
+    Notify(5);
+    if (stopped || !PauseSeconds(GetWaitTime(L"WaitAfterInstall")))
+        return Notify(1);
+    LogInfo(m_log, kRule);
+    if (RunStop::Pause(1000))
+        return Notify(1);
+
+    const bool needReboot = m_reboot && m_reboot->NeedReboot();
+    Notify(EVENT_BEFORE_REBOOT, RunRules::RestartKind(needReboot, m_kind));
+    if (m_reboot)
+        m_reboot->ExecReboot();
+    Notify(9);
+    return Notify(1);
+}
+
+unsigned long CInstallSw::DetectFinish()
+{
+    LogDebug(m_log, L"====[DetectFinish] Enter, Software:(%d)====", m_item.ItemNo);
+    HANDLE waits[3] = {};
+    if (m_processFinish) {
+        m_processFinish->SetItem(&m_item);
+        waits[0] = static_cast<HANDLE>(m_processFinish->StartDetect());
+    }
+    if (m_timeOutFinish) {
+        m_timeOutFinish->SetItem(&m_item);
+        waits[1] = static_cast<HANDLE>(m_timeOutFinish->StartDetect());
+    }
+    // A stop request ends the wait too; it reads as the third handle.
+    waits[2] = static_cast<HANDLE>(RunStop::Event());
+    const int timeout = m_timeOutFinish ? m_timeOutFinish->GetTimeout() : 0;
+    const unsigned long long limit = (static_cast<unsigned long long>(timeout > 0 ? timeout : 0) + 1) * 1000ull;
+    DWORD stopBy = WAIT_FAILED;
+    if (waits[0] && waits[1] && waits[2])
+        stopBy = WaitForMultipleObjects(3, waits, FALSE, limit >= INFINITE ? INFINITE - 1 : static_cast<DWORD>(limit));
+    LogDebug(m_log, L"DetectFinish] Detect Finish stop by %d", static_cast<int>(stopBy));
+    if (m_processFinish)
+        m_processFinish->StopDetect();
+    if (m_timeOutFinish)
+        m_timeOutFinish->StopDetect();
+    LogDebug(m_log, L"====[DetectFinish] End, Software:(%d)====", m_item.ItemNo);
+    return stopBy;
 }
 
 void CInstallSw::GetCurrentVersion(std::wstring& out)

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -50,7 +51,16 @@ public:
     IRebootProvide* RebootProvider() const { return m_reboot; }
     IKillWHQLWarnProvide* KillWarnProvider(int which) const { return which == 0 ? m_killWarn1 : m_killWarn2; }
 
+    // A pause key of the item ("WaitBeforeInstall", "WaitAfterInstall") in seconds.
+    int GetWaitTime(const wchar_t* keyName);
+
 private:
+    int Run();
+    // Waits for the installer's end; 0 process ended, 1 time-out, 2 stop
+    // request, 258 neither in time, anything else a failed wait.
+    unsigned long DetectFinish();
+    int Notify(int event, intptr_t param = 0);
+
     InstallSwFactories m_factories;
     IMethodProvide* m_method = nullptr;
     IDetectFinishProvide* m_processFinish = nullptr;

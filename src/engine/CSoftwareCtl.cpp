@@ -6,6 +6,7 @@
 #include "engine/ItemKey.h"
 #include "engine/VersionText.h"
 #include "log/CInfoTracker.h"
+#include "engine/RunStop.h"
 #include "services/IniFile.h"
 #include "session/ProgressRecord.h"
 
@@ -221,15 +222,25 @@ int CSoftwareCtl::ExecuteAll(int roundFlag)
             return 1;
         }
         m_pSilentUninstall->Execute();
-        if (upgrade == 1)
-            Sleep(10000); // lets the uninstaller's leftovers settle before the reinstall
+        // Lets the uninstaller's leftovers settle before the reinstall.
+        if (upgrade == 1 && RunStop::Pause(10000)) {
+            LogDebug(m_log, L"[ExecuteAll] End");
+            return 1;
+        }
+    }
+    if (RunStop::Requested()) {
+        LogDebug(m_log, L"[ExecuteAll] End");
+        return 1;
     }
     if (!m_pSilentInstall) {
         LogDebug(m_log, L"[ExecuteAll] UpgradeType:%d, m_pSilentInstall == NULL", upgrade);
         return 1;
     }
     m_pSilentInstall->Execute();
-    SetDoned(1);
+    // A run stopped on the way may not have installed the item: the
+    // continued run must still see it as to do.
+    if (!RunStop::Requested())
+        SetDoned(1);
     LogDebug(m_log, L"[ExecuteAll] End");
     return 1;
 }

@@ -1,6 +1,9 @@
 #include "engine/CSwFactoryKit.h"
 
+#include "engine/CDetectFinishProcessPro.h"
+#include "engine/CDetectFinishTimeOut.h"
 #include "engine/CKillWHQLWarnNone.h"
+#include "engine/CMethodPure.h"
 #include "engine/CRebootNone.h"
 #include "engine/CRebootNormal.h"
 #include "engine/CVersionFile.h"
@@ -32,21 +35,19 @@ std::unique_ptr<ICurrentVersionFactory> CSwFactoryKit::NewVersionFactory(Version
     return nullptr;
 }
 
-// The setup run's method and finish detectors (CMethodPureFactory,
-// CDetectFinishProcessProFactory, CDetectFinishTimeOutFactory) come with the run.
 std::unique_ptr<IMethodFactory> CSwFactoryKit::NewMethodFactory()
 {
-    return nullptr;
+    return std::make_unique<CMethodPureFactory>();
 }
 
 std::unique_ptr<IDetectFinishFactory> CSwFactoryKit::NewProcessFinishFactory()
 {
-    return nullptr;
+    return std::make_unique<CDetectFinishProcessProFactory>();
 }
 
 std::unique_ptr<IDetectFinishFactory> CSwFactoryKit::NewTimeOutFinishFactory()
 {
-    return nullptr;
+    return std::make_unique<CDetectFinishTimeOutFactory>();
 }
 
 std::unique_ptr<IKillWHQLWarnFactory> CSwFactoryKit::NewKillWHQLWarnFactory()

@@ -1,0 +1,77 @@
+#include "engine/CMethodPure.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "config/SetupItem.h"
+#include "engine/RunRules.h"
+#include "log/CInfoTracker.h"
+#include "probes/ExeFolder.h"
+
+namespace {
+
+// A network folder's leading pair stays: the program may run from a share.
+std::wstring SingleBackslashes(std::wstring path)
+{
+    const size_t from = path.compare(0, 2, L"\\\\") == 0 ? 2 : 0;
+    for (size_t at = path.find(L"\\\\", from); at != std::wstring::npos; at = path.find(L"\\\\", at))
+        path.erase(at, 1);
+    return path;
+}
+
+} // namespace
+
+CMethodPure::CMethodPure(int kind, bool recovery)
+    : m_log(CInfoTracker::Instance().GetLogger(L"CMethodPure")),
+      m_kind(kind),
+      m_recovery(recovery)
+{
+}
+
+CMethodPure::~CMethodPure()
+{
+    CInfoTracker::Instance().ReleaseLogger(m_log);
+}
+
+std::wstring CMethodPure::SetupFolder(const std::wstring& exeFolder, const std::wstring& itemPath)
+{
+    return SingleBackslashes(exeFolder + L"\\" + itemPath);
+}
+
+std::wstring CMethodPure::SetupFile(const std::wstring& exeFolder, const std::wstring& itemPath)
+{
+    return SingleBackslashes(exeFolder + L"\\" + itemPath + L"\\" + L"OvraSetup.exe");
+}
+
+bool CMethodPure::RunSetup()
+{
+    LogDebug(m_log, L"[RunSetup] Enter");
+    if (!m_item)
+        return false;
+    const std::wstring folder = ExeFolder();
+    const std::wstring file = SetupFile(folder, m_item->Path);
+    const std::wstring directory = SetupFolder(folder, m_item->Path);
+    const std::wstring arguments = RunRules::SetupArguments(m_kind, m_recovery);
+    LogInfo(m_log, L"[RunSetup] InstallPath:%s %s", file.c_str(), arguments.c_str());
+    if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        LogInfo(m_log, L"[RunSetup] Can not find file");
+        return false;
+    }
+
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpFile = file.c_str();
+    info.lpParameters = arguments.c_str();
+    info.lpDirectory = directory.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&info)) {
+        LogInfo(m_log, L"[RunSetup] ShellExecuteEx failed: %u", GetLastError());
+        info.hProcess = nullptr;
+    }
+    // The handle of an earlier run of this item is of no use any more.
+    if (m_item->ProcessHandle)
+        CloseHandle(static_cast<HANDLE>(m_item->ProcessHandle));
+    m_item->ProcessHandle = info.hProcess;
+    return true;
+}

@@ -1,0 +1,73 @@
+#include "engine/RunRules.h"
+
+#include <climits>
+
+namespace RunRules {
+
+namespace {
+
+constexpr int kMissing = 999;
+constexpr int kDefaultTimeout = 120;
+
+// Doubling a catalogue value may not overflow.
+int Doubled(int value)
+{
+    if (value > INT_MAX / 2)
+        return INT_MAX;
+    if (value < INT_MIN / 2)
+        return INT_MIN;
+    return value * 2;
+}
+
+int Sum(long long a, long long b, long long c)
+{
+    const long long total = a + b + c;
+    return total > INT_MAX ? INT_MAX : (total < INT_MIN ? INT_MIN : static_cast<int>(total));
+}
+
+} // namespace
+
+std::wstring SetupArguments(int kind, bool recovery)
+{
+    std::wstring arguments = kind == 2 ? L"-s" : (kind == 3 ? L"-su" : L"");
+    if (recovery)
+        arguments += L" -REINSTALL -RECOVERY";
+    return arguments;
+}
+
+int WaitSeconds(int readValue)
+{
+    return readValue == kMissing ? 0 : readValue;
+}
+
+int TimeoutSeconds(int readValue, bool recovery)
+{
+    const int value = readValue == kMissing ? kDefaultTimeout : readValue;
+    return recovery ? Doubled(value) : value;
+}
+
+bool RecoveryDoubles(bool recoveryMode, int finishType)
+{
+    return recoveryMode && finishType != 4;
+}
+
+int EstimateSeconds(int timeoutRead, int before, int after, bool recoveryMode, int finishType, bool halved)
+{
+    int timeout = TimeoutSeconds(timeoutRead, RecoveryDoubles(recoveryMode, finishType));
+    if (halved && finishType != 4)
+        timeout /= 2;
+    return Sum(before, after, timeout);
+}
+
+int RestartKind(bool needReboot, int kind)
+{
+    if (!needReboot)
+        return 0;
+    if (kind == 2)
+        return 1;
+    if (kind == 3)
+        return 3;
+    return 2;
+}
+
+} // namespace RunRules

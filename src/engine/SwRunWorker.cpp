@@ -1,0 +1,103 @@
+#include "engine/SwRunWorker.h"
+
+#include <windows.h>
+
+#include "config/CController.h"
+#include "engine/CSoftwareCtl.h"
+#include "engine/RunStop.h"
+#include "log/Logger.h"
+
+SwRunWorker::~SwRunWorker()
+{
+    if (m_thread) {
+        RequestStop();
+        Wait(INFINITE);
+    }
+}
+
+bool SwRunWorker::StartAll(CController& controller)
+{
+    return Start(controller, 0, false);
+}
+
+bool SwRunWorker::StartSingle(CController& controller, int itemNo)
+{
+    return Start(controller, itemNo, true);
+}
+
+bool SwRunWorker::Start(CController& controller, int itemNo, bool single)
+{
+    if (IsRunning())
+        return false;
+    RunStop::Clear();
+    m_controller = &controller;
+    m_itemNo = itemNo;
+    m_single = single;
+    m_thread = CreateThread(nullptr, 0, &SwRunWorker::Run, this, CREATE_SUSPENDED, nullptr);
+    if (!m_thread) {
+        LogDebug(controller.GetLog(), L"[SwExecute] Can not create thread");
+        return false;
+    }
+    ResumeThread(m_thread);
+    return true;
+}
+
+void SwRunWorker::RequestStop()
+{
+    RunStop::Request();
+}
+
+bool SwRunWorker::Wait(unsigned milliseconds)
+{
+    if (!m_thread)
+        return true;
+    if (WaitForSingleObject(m_thread, milliseconds) != WAIT_OBJECT_0)
+        return false;
+    CloseHandle(m_thread);
+    m_thread = nullptr;
+    return true;
+}
+
+bool SwRunWorker::IsRunning()
+{
+    return !Wait(0);
+}
+
+unsigned long __stdcall SwRunWorker::Run(void* self)
+{
+    auto* worker = static_cast<SwRunWorker*>(self);
+    if (worker->m_single)
+        ExecuteSingleItem(*worker->m_controller, worker->m_itemNo);
+    else
+        SwExecute(*worker->m_controller);
+    return 0;
+}
+
+void SwRunWorker::SwExecute(CController& controller)
+{
+    if (RunStop::Pause(5000))
+        return;
+    for (const auto& sw : controller.Items.Items()) {
+        if (RunStop::Requested())
+            return;
+        const SetupItem& item = sw->Item();
+        if (!item.Selected || item.Doned)
+            continue;
+        sw->ExecuteAll(controller.RoundFlag);
+        controller.RoundFlag = 0;
+        if (item.InstallReboot)
+            break;
+    }
+}
+
+void SwRunWorker::ExecuteSingleItem(CController& controller, int itemNo)
+{
+    if (RunStop::Pause(1000))
+        return;
+    for (const auto& sw : controller.Items.Items()) {
+        if (RunStop::Requested())
+            break;
+        if (sw->Item().ItemNo == itemNo)
+            sw->ExecuteSingle();
+    }
+}

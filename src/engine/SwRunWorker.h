@@ -1,0 +1,41 @@
+#pragma once
+
+class CController;
+
+// One worker thread of the installation: the run over all selected items
+// (SwExecute) or the run of one item. The thread is never terminated: a stop
+// request ends the run's pauses and waits, and the thread ends by itself.
+class SwRunWorker {
+public:
+    SwRunWorker() = default;
+    // Asks a running worker to stop and waits for its thread.
+    ~SwRunWorker();
+    SwRunWorker(const SwRunWorker&) = delete;
+    SwRunWorker& operator=(const SwRunWorker&) = delete;
+
+    // Start the thread; false when one still runs or it cannot be made.
+    bool StartAll(CController& controller);
+    bool StartSingle(CController& controller, int itemNo);
+    // A stop request for every run of the process.
+    static void RequestStop();
+    // True when the thread has ended (its handle is closed then) or none was started.
+    bool Wait(unsigned milliseconds);
+    bool IsRunning();
+
+    // The bodies, also callable on the calling thread.
+    // After 5 s: ExecuteAll of every selected item not done, in catalogue
+    // order, the round flag cleared after the first; the walk stops after an
+    // item whose install restarts Windows.
+    static void SwExecute(CController& controller);
+    // After 1 s: the interactive install of the item of that number.
+    static void ExecuteSingleItem(CController& controller, int itemNo);
+
+private:
+    bool Start(CController& controller, int itemNo, bool single);
+    static unsigned long __stdcall Run(void* self);
+
+    CController* m_controller = nullptr;
+    int m_itemNo = 0;
+    bool m_single = false;
+    void* m_thread = nullptr;
+};
