@@ -25,12 +25,15 @@ HERE = pathlib.Path(__file__).resolve().parent
 STATIC_DIR = HERE / "disc"
 
 PROGRAM = ["Dezozi2.exe", "Dezozi2Check.exe"]
-# Libraries and programs of the disc, by their fixed names; copied when the build made them.
-COMPANIONS = ["VeVirodOvuz.dll", "ACPIWMI.dll", "OvcdDmi.dll", "OvTaskSched.dll", "OvSetup.exe", "TermsOfUse.exe"]
+# Libraries and programs of the disc, by their fixed names; the optional ones are copied when the
+# build made them.
+COMPANIONS = ["VeVirodOvuz.dll", "ACPIWMI.dll", "OvcdDmi.dll", "OvTaskSched.dll", "OvSetup.exe"]
+OPTIONAL_COMPANIONS = ["TermsOfUse.exe"]
 # Every installer folder holds the stand-in setup; the resume loader lies in its own folder.
 SETUP_PROGRAM = "OvraSetup.exe"
 LOADER_FOLDER = "Pavv2Load"
 LOADER = "Loading.exe"
+LOADER_PICTURE = HERE.parent / "disc" / "Loading" / "Loading.png"
 CATALOG_SOURCE = "Ovcd.ini"
 
 LAYOUT_ROOT = "Layout"
@@ -170,6 +173,8 @@ def part_layouts(disc, bin_dir):
     files = {"LayoutCfg.ini": ini_text(layout_config())}
     for name in LAYOUT_NAMES:
         files[f"{LAYOUT_ROOT}/{name}/Layout.ini"] = ini_text(style_sheet(name))
+        # The resume loader shows the current layout's picture.
+        files[f"{LAYOUT_ROOT}/{name}/Loading.png"] = LOADER_PICTURE.read_bytes()
     return files
 
 
@@ -240,12 +245,12 @@ def part_file_list(disc, bin_dir):
 
 
 def copy_binaries(bin_dir, disc):
-    for name in PROGRAM:
+    for name in PROGRAM + COMPANIONS:
         source = bin_dir / name
         if not source.is_file():
             raise SystemExit(f"generate.py: {source} is missing; build first")
         shutil.copy2(source, disc / name)
-    for name in COMPANIONS:
+    for name in OPTIONAL_COMPANIONS:
         if (bin_dir / name).is_file():
             shutil.copy2(bin_dir / name, disc / name)
 

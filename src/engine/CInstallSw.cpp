@@ -100,10 +100,13 @@ int CInstallSw::Execute()
 
 int CInstallSw::Run()
 {
+    m_cutShort = false;
     Notify(0);
     // After a stop request no new step starts: the item only reports its end.
-    if (!PauseSeconds(GetWaitTime(L"WaitBeforeInstall")))
+    if (!PauseSeconds(GetWaitTime(L"WaitBeforeInstall"))) {
+        m_cutShort = true;
         return Notify(1);
+    }
     LogInfo(m_log, kRule);
     LogInfo(m_log, L"Software No.[%d] start", m_item.ItemNo);
     LogInfo(m_log, L"Install Finish Type: %d", m_item.InstallFinishType);
@@ -126,6 +129,7 @@ int CInstallSw::Run()
     Notify(6);
     const DWORD stopBy = DetectFinish();
     const bool stopped = stopBy == WAIT_OBJECT_0 + 2;
+    m_cutShort = stopped;
 
     const long long elapsed = static_cast<long long>(time(nullptr)) - start;
     const int timeout = m_timeOutFinish ? m_timeOutFinish->GetTimeout() : 0;
@@ -167,13 +171,15 @@ unsigned long CInstallSw::DetectFinish()
         m_timeOutFinish->SetItem(&m_item);
         waits[1] = static_cast<HANDLE>(m_timeOutFinish->StartDetect());
     }
-    // A stop request ends the wait too; it reads as the third handle.
+    // A stop request of the run ends the wait too; it reads as the third
+    // handle. A thread without one waits on the two detectors alone.
     waits[2] = static_cast<HANDLE>(RunStop::Event());
+    const DWORD count = waits[2] ? 3 : 2;
     const int timeout = m_timeOutFinish ? m_timeOutFinish->GetTimeout() : 0;
     const unsigned long long limit = (static_cast<unsigned long long>(timeout > 0 ? timeout : 0) + 1) * 1000ull;
     DWORD stopBy = WAIT_FAILED;
-    if (waits[0] && waits[1] && waits[2])
-        stopBy = WaitForMultipleObjects(3, waits, FALSE, limit >= INFINITE ? INFINITE - 1 : static_cast<DWORD>(limit));
+    if (waits[0] && waits[1])
+        stopBy = WaitForMultipleObjects(count, waits, FALSE, limit >= INFINITE ? INFINITE - 1 : static_cast<DWORD>(limit));
     LogDebug(m_log, L"DetectFinish] Detect Finish stop by %d", static_cast<int>(stopBy));
     if (m_processFinish)
         m_processFinish->StopDetect();

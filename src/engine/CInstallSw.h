@@ -43,6 +43,7 @@ public:
     void SetNotify(NotifyCallBack notify, void* context) override;
     void SetType(int kind) override { m_kind = kind; }
     std::wstring GetName() override { return L"CInstallSw"; }
+    bool WasCutShort() const override { return m_cutShort; }
 
     int Kind() const { return m_kind; }
     const SetupItem& Item() const { return m_item; }
@@ -75,4 +76,5 @@ private:
     NotifyCallBack m_notify = nullptr;
     void* m_notifyContext = nullptr;
     int m_kind = 99;
+    bool m_cutShort = false;
 };

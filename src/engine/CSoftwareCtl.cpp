@@ -237,9 +237,9 @@ int CSoftwareCtl::ExecuteAll(int roundFlag)
         return 1;
     }
     m_pSilentInstall->Execute();
-    // A run stopped on the way may not have installed the item: the
-    // continued run must still see it as to do.
-    if (!RunStop::Requested())
+    // A run stopped before its setup was known to have finished may not have
+    // installed the item: the continued run must still see it as to do.
+    if (!m_pSilentInstall->WasCutShort())
         SetDoned(1);
     LogDebug(m_log, L"[ExecuteAll] End");
     return 1;

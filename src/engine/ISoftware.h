@@ -15,4 +15,7 @@ public:
     virtual void SetNotify(NotifyCallBack notify, void* context) = 0;
     virtual void SetType(int kind) = 0;
     virtual std::wstring GetName() = 0;
+    // True when a stop request ended the last run before the setup program
+    // was known to have finished: the item may not be installed.
+    virtual bool WasCutShort() const { return false; }
 };

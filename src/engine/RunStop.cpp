@@ -4,41 +4,68 @@
 
 namespace {
 
-HANDLE StopEvent()
-{
-    // Made once for the process and kept to its end.
-    static HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    return event;
-}
+thread_local RunStop* t_bound = nullptr;
 
 } // namespace
 
+RunStop::RunStop() : m_event(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+RunStop::~RunStop()
+{
+    if (m_event)
+        CloseHandle(static_cast<HANDLE>(m_event));
+}
+
 void RunStop::Request()
 {
-    SetEvent(StopEvent());
+    m_requested = true;
+    if (m_event)
+        SetEvent(static_cast<HANDLE>(m_event));
 }
 
 void RunStop::Clear()
 {
-    ResetEvent(StopEvent());
+    m_requested = false;
+    if (m_event)
+        ResetEvent(static_cast<HANDLE>(m_event));
+}
+
+bool RunStop::IsRequested() const
+{
+    return m_requested;
+}
+
+RunStop::Scope::Scope(RunStop& stop) : m_previous(t_bound)
+{
+    t_bound = &stop;
+}
+
+RunStop::Scope::~Scope()
+{
+    t_bound = m_previous;
 }
 
 bool RunStop::Requested()
 {
-    return WaitForSingleObject(StopEvent(), 0) == WAIT_OBJECT_0;
+    return t_bound && t_bound->IsRequested();
 }
 
 bool RunStop::Pause(unsigned milliseconds)
 {
-    HANDLE event = StopEvent();
-    if (!event) {
+    RunStop* stop = t_bound;
+    if (!stop) {
         Sleep(milliseconds);
         return false;
     }
-    return WaitForSingleObject(event, milliseconds) == WAIT_OBJECT_0;
+    if (stop->m_event)
+        return WaitForSingleObject(static_cast<HANDLE>(stop->m_event), milliseconds) == WAIT_OBJECT_0;
+    // Without an event the flag is looked at every tenth of a second.
+    for (unsigned long long slept = 0; slept < milliseconds && !stop->IsRequested(); slept += 100)
+        Sleep(milliseconds - slept < 100 ? static_cast<DWORD>(milliseconds - slept) : 100);
+    return stop->IsRequested();
 }
 
 void* RunStop::Event()
 {
-    return StopEvent();
+    return t_bound ? t_bound->m_event : nullptr;
 }

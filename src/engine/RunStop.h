@@ -1,16 +1,43 @@
 #pragma once
+#include <atomic>
 
-// The stop request of the installation runs: once requested, no new step of
-// a run starts, every pause and wait of a run ends at once, and the run's
-// thread ends by itself. Cleared when the next run starts.
+// The stop request of one installation run. The run's thread binds it with a
+// Scope; from then on the engine's pauses and waits on that thread end at once
+// when it is requested, and no new step starts. A thread without a bound stop
+// (an item run directly on the user-interface thread) runs to its end, so a
+// stop left over from an earlier run never silences a later one.
 class RunStop {
 public:
-    static void Request();
-    static void Clear();
+    RunStop();
+    ~RunStop();
+    RunStop(const RunStop&) = delete;
+    RunStop& operator=(const RunStop&) = delete;
+
+    void Request();
+    void Clear();
+    bool IsRequested() const;
+
+    // Binds a stop to the calling thread for the scope's lifetime.
+    class Scope {
+    public:
+        explicit Scope(RunStop& stop);
+        ~Scope();
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+    private:
+        RunStop* m_previous;
+    };
+
+    // The calling thread's bound stop: requested yet?
     static bool Requested();
-    // Sleeps unless a stop comes first; true when it came (or was there).
+    // Sleeps unless that stop comes first; true when it came (or was there).
     static bool Pause(unsigned milliseconds);
-    // The manual-reset event behind the request (a HANDLE), for waits on
-    // several objects; null only when the system could not make one.
+    // Its manual-reset event (a HANDLE) for waits on several objects; null
+    // when the thread has no stop bound or the system could not make one.
     static void* Event();
+
+private:
+    void* m_event = nullptr;
+    std::atomic<bool> m_requested{false};
 };

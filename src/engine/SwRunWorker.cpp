@@ -29,7 +29,7 @@ bool SwRunWorker::Start(CController& controller, int itemNo, bool single)
 {
     if (IsRunning())
         return false;
-    RunStop::Clear();
+    m_stop.Clear();
     m_controller = &controller;
     m_itemNo = itemNo;
     m_single = single;
@@ -44,7 +44,7 @@ bool SwRunWorker::Start(CController& controller, int itemNo, bool single)
 
 void SwRunWorker::RequestStop()
 {
-    RunStop::Request();
+    m_stop.Request();
 }
 
 bool SwRunWorker::Wait(unsigned milliseconds)
@@ -66,6 +66,7 @@ bool SwRunWorker::IsRunning()
 unsigned long __stdcall SwRunWorker::Run(void* self)
 {
     auto* worker = static_cast<SwRunWorker*>(self);
+    RunStop::Scope stop(worker->m_stop);
     if (worker->m_single)
         ExecuteSingleItem(*worker->m_controller, worker->m_itemNo);
     else

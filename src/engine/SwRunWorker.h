@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/RunStop.h"
 
 class CController;
 
@@ -16,13 +17,14 @@ public:
     // Start the thread; false when one still runs or it cannot be made.
     bool StartAll(CController& controller);
     bool StartSingle(CController& controller, int itemNo);
-    // A stop request for every run of the process.
-    static void RequestStop();
+    // A stop request for this worker's run (the current one, if any).
+    void RequestStop();
     // True when the thread has ended (its handle is closed then) or none was started.
     bool Wait(unsigned milliseconds);
     bool IsRunning();
 
-    // The bodies, also callable on the calling thread.
+    // The bodies, also callable on the calling thread (which then stops only
+    // at a stop bound to it).
     // After 5 s: ExecuteAll of every selected item not done, in catalogue
     // order, the round flag cleared after the first; the walk stops after an
     // item whose install restarts Windows.
@@ -38,4 +40,5 @@ private:
     int m_itemNo = 0;
     bool m_single = false;
     void* m_thread = nullptr;
+    RunStop m_stop;
 };

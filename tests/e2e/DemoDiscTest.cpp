@@ -78,6 +78,10 @@ TEST(DemoDiscTest, LayoutConfigurationNamesFiveCompleteLayouts)
     ASSERT_TRUE(TextFile::Exists(config)) << "the build generates the demo disc";
     EXPECT_TRUE(TextFile::Exists(disc + L"Dezozi2.exe"));
     EXPECT_TRUE(TextFile::Exists(disc + L"Dezozi2Check.exe"));
+    // What the pre-check, the translation and the resume after a restart need.
+    for (const wchar_t* companion : {L"OvSetup.exe", L"OvSetup.ini", L"OvTaskSched.dll", L"VeVirodOvuz.dll",
+                                     L"Pavv2Load\\Loading.exe"})
+        EXPECT_TRUE(TextFile::Exists(disc + companion)) << companion;
 
     auto layoutPath = Section(config, L"LayoutPath");
     EXPECT_EQ(layoutPath[L"Current"], L"Auto");
@@ -95,6 +99,7 @@ TEST(DemoDiscTest, LayoutConfigurationNamesFiveCompleteLayouts)
         ASSERT_FALSE(layoutPath[name].empty());
         std::wstring sheet = disc + layoutPath[name] + L"\\Layout.ini";
         ASSERT_TRUE(TextFile::Exists(sheet));
+        EXPECT_TRUE(TextFile::Exists(disc + layoutPath[name] + L"\\Loading.png")) << "the resume loader's picture";
         std::vector<std::wstring> sections = SectionNames(sheet);
         EXPECT_EQ(sections.size(), 8u);
         std::set<std::wstring> keys;

@@ -316,7 +316,7 @@ TEST_F(InstallRunTest, StopRequestEndsTheRunPromptly)
 
     ASSERT_TRUE(controller->RunWorker.StartAll(*controller));
     EXPECT_FALSE(controller->RunWorker.StartAll(*controller)); // one run at a time
-    SwRunWorker::RequestStop();
+    controller->RunWorker.RequestStop();
     ULONGLONG start = GetTickCount64();
     EXPECT_TRUE(controller->RunWorker.Wait(2000));
     EXPECT_LT(GetTickCount64() - start, 2000u);
@@ -327,7 +327,7 @@ TEST_F(InstallRunTest, StopRequestEndsTheRunPromptly)
         Sleep(100);
     ASSERT_EQ(Starts(), std::vector<std::string>{"Item1 -s"});
     start = GetTickCount64();
-    SwRunWorker::RequestStop();
+    controller->RunWorker.RequestStop();
     EXPECT_TRUE(controller->RunWorker.Wait(3000));
     EXPECT_LT(GetTickCount64() - start, 3000u);
     EXPECT_FALSE(controller->RunWorker.IsRunning());
@@ -336,4 +336,42 @@ TEST_F(InstallRunTest, StopRequestEndsTheRunPromptly)
     EXPECT_EQ(controller->FindItem(2)->Item().Doned, 0);
     EXPECT_EQ(g_restarts, 0);
     EXPECT_EQ(KillProcessByName(L"OvraSetup.exe"), 1);
+
+    // The stop belonged to that run: an item run directly afterwards (as the
+    // list pop-up does on its own thread) still runs to its end.
+    DeleteFileW(log.c_str());
+    controller->FindItem(2)->ExecuteSingle();
+    EXPECT_EQ(Starts(), std::vector<std::string>{"Item2 "});
+    EXPECT_EQ(controller->FindItem(2)->GetCurrentVersion(1), L"1.2");
+}
+
+namespace {
+
+SwRunWorker* g_stopOnEnd = nullptr;
+
+// Asks for the stop when an item reports its end, as the end of a session does.
+int StopAtItemEnd(int itemNo, int event, intptr_t param, void* context)
+{
+    if (event == 1 && g_stopOnEnd)
+        g_stopOnEnd->RequestStop();
+    return RecordEvent(itemNo, event, param, context);
+}
+
+} // namespace
+
+// A stop that comes after the item's setup has finished does not undo the
+// item: it is done, and only the items after it are left for later.
+TEST_F(InstallRunTest, StopAfterAFinishedSetupKeepsTheItemDone)
+{
+    const std::vector<TestItem> items = {{}, {}};
+    const std::wstring catalog = Disc(items);
+    auto controller = Controller(catalog, items, 0, &StopAtItemEnd);
+    g_stopOnEnd = &controller->RunWorker;
+    ASSERT_TRUE(controller->RunWorker.StartAll(*controller));
+    EXPECT_TRUE(controller->RunWorker.Wait(30000));
+    g_stopOnEnd = nullptr;
+    EXPECT_EQ(Starts(), std::vector<std::string>{"Item1 -s"});
+    EXPECT_EQ(controller->FindItem(1)->GetCurrentVersion(1), L"1.1");
+    EXPECT_EQ(controller->FindItem(1)->Item().Doned, 1);
+    EXPECT_EQ(controller->FindItem(2)->Item().Doned, 0);
 }
