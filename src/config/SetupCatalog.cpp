@@ -111,10 +111,9 @@ bool SetupCatalog::GetSetupSettings(const std::wstring& path)
 
     // Registering asks every item for its status: one walk of the device list.
     DeviceListRound round;
-    for (const auto& sw : list.Items()) {
+    for (const auto& sw : list.Items())
         record.RestoreItemFlags(*sw, continued);
-        record.RegisterItem(*sw);
-    }
+    record.RegisterItems(list.Items());
     ini.Close();
     return true;
 }

@@ -115,19 +115,24 @@ void ProgressRecord::RestoreItemFlags(CSoftwareCtl& sw, bool continued)
     sw.SetDoned(doned == 1 ? 1 : 0);
 }
 
-void ProgressRecord::RegisterItem(CSoftwareCtl& sw)
+void ProgressRecord::RegisterItems(const std::vector<std::unique_ptr<CSoftwareCtl>>& items)
 {
-    const int n = sw.Item().ItemNo;
-    // The status probe may take long; the file is not held meanwhile.
-    const bool updated = sw.GetItemStatus(1) == ItemStatus::Updated;
+    // The status probes may take long; the file is not held meanwhile.
+    std::vector<bool> updated;
+    updated.reserve(items.size());
+    for (const auto& sw : items)
+        updated.push_back(sw->GetItemStatus(1) == ItemStatus::Updated);
     std::lock_guard<std::mutex> guard(Lock());
     IniFile ini;
     if (!ini.Open(m_path)) {
         LogDebug(m_log, kOpenFail);
         return;
     }
-    ini.WriteString(kInfoSection, ItemKey(n, L"Title"), sw.Item().Title);
-    ini.WriteInt(kInfoSection, ItemKey(n, L"Installed"), updated ? 1 : 0);
+    for (size_t i = 0; i < items.size(); ++i) {
+        const int n = items[i]->Item().ItemNo;
+        ini.WriteString(kInfoSection, ItemKey(n, L"Title"), items[i]->Item().Title);
+        ini.WriteInt(kInfoSection, ItemKey(n, L"Installed"), updated[i] ? 1 : 0);
+    }
     ini.Close();
 }
 

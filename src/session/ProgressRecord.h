@@ -1,6 +1,8 @@
 #pragma once
+#include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "engine/ItemStatus.h"
 #include "log/Logger.h"
@@ -33,8 +35,10 @@ public:
     void ResetProgressRecord(const std::wstring& productName, int itemCount);
     // Continued run only: Selected and Doned come back from the file (only 1 counts).
     void RestoreItemFlags(CSoftwareCtl& sw, bool continued);
-    // Title and installed flag (1 when the refreshed status is Updated).
-    void RegisterItem(CSoftwareCtl& sw);
+    // Title and installed flag (1 when the refreshed status is Updated) of
+    // every item, written in one go: one write per item would rewrite the
+    // growing file once per item.
+    void RegisterItems(const std::vector<std::unique_ptr<CSoftwareCtl>>& items);
     // Installed = 2 for an updated item of a manual list, 1 for another updated item, else 0.
     void SetInstalled(CSoftwareCtl& sw, ItemStatus status, int manual);
     // Writes "(n)<key>" in SETUP_INFO.
