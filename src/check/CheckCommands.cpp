@@ -28,7 +28,7 @@ namespace {
 
 int Usage()
 {
-    CheckErr(L"usage: Dezozi2Check COMMAND [ARGUMENTS]");
+    CheckErr(L"usage: Dezozi2Check COMMAND [ARGUMENTS] [-recovery] [-contd] [-check] [-finish]");
     for (const CheckCommand& command : CheckCommands())
         CheckErr(std::wstring(L"  ") + command.name + (*command.usage ? L" " : L"") + command.usage);
     return 2;

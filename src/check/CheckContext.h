@@ -1,5 +1,7 @@
 #pragma once
 #include <memory>
+#include <string>
+#include <vector>
 
 class CController;
 
@@ -15,6 +17,10 @@ public:
     CController& Controller();
     // The controller after LoadLayoutConfig.
     CController& LayoutController();
+    // Takes the program's mode switches ("-recovery", "/contd", "-check",
+    // "-finish") out of the arguments and sets them on the controller's
+    // RunMode, so that a catalogue reads as in that run.
+    void TakeModeSwitches(std::vector<std::wstring>& args);
 
 private:
     std::unique_ptr<CController> m_controller;

@@ -17,6 +17,7 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);
     CheckContext context;
+    context.TakeModeSwitches(args);
     const int code = DispatchCheckCommand(context, args);
     UserNotice::Install(nullptr);
     return code;

@@ -57,6 +57,14 @@ TEST(CatalogCheck, PrintsTheItemListAndLeavesTheRecordAlone)
     EXPECT_EQ(lines[3], "1\t4294967295\t0,0\tAudio\t6.0\t\tNot installed\tYes\t2\t3");
     EXPECT_EQ(lines[4], "3\t3\t2,1\tManual\t\t\tNone\tNo\t2\t1");
 
+    // As a recovery run reads it: no item restarts Windows by itself.
+    ProcessResult recovery = RunCheck({L"catalog", L"-RECOVERY", path});
+    EXPECT_EQ(recovery.exitCode, 0u) << recovery.err;
+    const auto recovered = Lines(recovery.out);
+    ASSERT_EQ(recovered.size(), 5u) << recovery.out;
+    EXPECT_EQ(recovered[2], "2\t2\t0,2\tChipset\t\t\tNone\tNo\t\t1,3");
+    EXPECT_EQ(recovered[3], "1\t4294967295\t0,0\tAudio\t6.0\t\tNot installed\tNo\t2\t3");
+
     // The program's own record is untouched.
     std::string kept(64, '\0');
     HANDLE file = CreateFileW(record.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
