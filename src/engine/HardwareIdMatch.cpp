@@ -14,11 +14,11 @@ std::vector<std::wstring> SplitPieces(const std::wstring& value)
         pieces.push_back(VersionText::Trim(value.substr(from, comma - from)));
         from = comma + 1;
     }
-    // Trailing blanks after the last comma must not become an empty piece,
-    // which would match every device.
-    std::wstring last = VersionText::Trim(value.substr(from));
-    if (!last.empty())
-        pieces.push_back(last);
+    // A final comma adds no piece; blanks after it do (trimmed to an empty
+    // one, as between two commas). The profile reader trims a value's ends,
+    // so only a quoted value keeps such blanks.
+    if (from < value.size())
+        pieces.push_back(VersionText::Trim(value.substr(from)));
     return pieces;
 }
 

@@ -7,8 +7,8 @@
 namespace HardwareIdMatch {
 
 // The catalogue's comma-separated fragments, each trimmed: every piece that
-// ends at a comma (an empty one too), and the text after the last comma when
-// something is left of it after trimming.
+// ends at a comma (an empty one too), and the text after the last comma
+// unless there is none.
 std::vector<std::wstring> SplitPieces(const std::wstring& value);
 
 // Whether a device's first hardware ID contains one of the pieces

@@ -84,9 +84,10 @@ TEST(HardwareIdMatch, PiecesAreSplitAtCommasAndTrimmed)
     EXPECT_EQ(HardwareIdMatch::SplitPieces(L"A,,B"), (Pieces{L"A", L"", L"B"}));
     EXPECT_EQ(HardwareIdMatch::SplitPieces(L"A,"), (Pieces{L"A"}));
     EXPECT_EQ(HardwareIdMatch::SplitPieces(L","), (Pieces{L""}));
-    // Blanks after the last comma are no piece either (they would match every device).
-    EXPECT_EQ(HardwareIdMatch::SplitPieces(L"A,  "), (Pieces{L"A"}));
-    EXPECT_EQ(HardwareIdMatch::SplitPieces(L"   "), (Pieces{}));
+    // Blanks after the last comma are text: an empty piece once trimmed.
+    EXPECT_EQ(HardwareIdMatch::SplitPieces(L"A,  "), (Pieces{L"A", L""}));
+    EXPECT_EQ(HardwareIdMatch::SplitPieces(L"   "), (Pieces{L""}));
+    EXPECT_EQ(HardwareIdMatch::SplitPieces(L""), (Pieces{}));
     EXPECT_EQ(HardwareIdMatch::SplitPieces(L"A, ,B"), (Pieces{L"A", L"", L"B"}));
 }
 
