@@ -9,6 +9,7 @@
 #include "probes/BoardIdentification.h"
 #include "probes/ExeFolder.h"
 #include "services/IniFile.h"
+#include "services/PathText.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ std::vector<AdEntry> AdCatalog::GetAdPathList(const std::wstring& kind) const
         AdEntry entry;
         std::wstring detail;
         ads.GetString(section, L"Detail", L"", detail);
-        entry.SetupPath = OfferRules::SingleBackslashes(kindFolder + detail + L"\\OvraSetup.exe");
+        entry.SetupPath = SingleBackslashes(kindFolder + detail + L"\\OvraSetup.exe");
         entry.ShowButton = ShowButton(ads, section, detail);
 
         std::wstring languageFolder;

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "services/PathText.h"
 #include "services/TextCase.h"
 
 namespace OfferRules {
@@ -20,26 +21,9 @@ ButtonRule ParseButtonRule(const std::wstring& value)
     return ButtonRule::Always;
 }
 
-namespace {
-
-std::wstring CollapseBackslashesFrom(std::wstring path, size_t at)
-{
-    while ((at = path.find(L"\\\\", at)) != std::wstring::npos)
-        path.erase(at, 1);
-    return path;
-}
-
-} // namespace
-
-std::wstring SingleBackslashes(std::wstring path)
-{
-    const size_t start = path.compare(0, 2, L"\\\\") == 0 ? 1 : 0;
-    return CollapseBackslashesFrom(std::move(path), start);
-}
-
 std::wstring ScriptSearchText(const std::wstring& detail)
 {
-    std::wstring text = CollapseBackslashesFrom(detail, 0);
+    std::wstring text = CollapseBackslashes(detail);
     size_t at = 0;
     while ((at = text.find(L"..\\")) != std::wstring::npos)
         text.erase(at, 3);

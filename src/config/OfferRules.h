@@ -12,8 +12,6 @@ enum class ButtonRule { Always, ByDynamic, ByScript };
 // "ByDynamic" and "ByScript" exactly; any other text is Always.
 ButtonRule ParseButtonRule(const std::wstring& value);
 
-// Every doubled backslash made single; a leading "\\" of a network path stays.
-std::wstring SingleBackslashes(std::wstring path);
 // The Detail value as the catalogue's setup paths are searched for it:
 // doubled backslashes made single, every "..\" removed.
 std::wstring ScriptSearchText(const std::wstring& detail);

@@ -7,19 +7,7 @@
 #include "engine/RunRules.h"
 #include "log/CInfoTracker.h"
 #include "probes/ExeFolder.h"
-
-namespace {
-
-// A network folder's leading pair stays: the program may run from a share.
-std::wstring SingleBackslashes(std::wstring path)
-{
-    const size_t from = path.compare(0, 2, L"\\\\") == 0 ? 2 : 0;
-    for (size_t at = path.find(L"\\\\", from); at != std::wstring::npos; at = path.find(L"\\\\", at))
-        path.erase(at, 1);
-    return path;
-}
-
-} // namespace
+#include "services/PathText.h"
 
 CMethodPure::CMethodPure(int kind, bool recovery)
     : m_log(CInfoTracker::Instance().GetLogger(L"CMethodPure")),

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "config/OfferRules.h"
+#include "services/PathText.h"
 
 using namespace OfferRules;
 
