@@ -3,7 +3,6 @@
 #include "app/CCmdLineParser.h"
 #include "app/RunMode.h"
 #include "config/CController.h"
-#include "services/TextCase.h"
 
 CheckContext::CheckContext()
     : m_controller(std::make_unique<CController>())
@@ -28,16 +27,15 @@ CController& CheckContext::LayoutController()
 
 void CheckContext::TakeModeSwitches(std::vector<std::wstring>& args)
 {
-    std::wstring switches;
     std::vector<std::wstring> rest;
     for (const std::wstring& arg : args) {
-        const std::wstring name = arg.size() > 1 && (arg[0] == L'-' || arg[0] == L'/') ? UpperText(arg.substr(1)) : L"";
-        if (name == L"CONTD" || name == L"RECOVERY" || name == L"CHECK" || name == L"FINISH")
-            switches += L" " + arg;
+        // The program's own switch reader decides what is a mode switch.
+        const bool isSwitch = !arg.empty() && (arg[0] == L'-' || arg[0] == L'/');
+        const uint32_t flags = isSwitch ? AddModeFlags(0, CCmdLineParser(arg)) : 0;
+        if (flags)
+            m_controller->RunMode |= flags;
         else
             rest.push_back(arg);
     }
     args.swap(rest);
-    if (!switches.empty())
-        m_controller->RunMode = AddModeFlags(m_controller->RunMode, CCmdLineParser(switches));
 }

@@ -59,9 +59,8 @@ bool RunStop::Pause(unsigned milliseconds)
     }
     if (stop->m_event)
         return WaitForSingleObject(static_cast<HANDLE>(stop->m_event), milliseconds) == WAIT_OBJECT_0;
-    // Without an event the flag is looked at every tenth of a second.
-    for (unsigned long long slept = 0; slept < milliseconds && !stop->IsRequested(); slept += 100)
-        Sleep(milliseconds - slept < 100 ? static_cast<DWORD>(milliseconds - slept) : 100);
+    // No event could be made: the pause runs out, then the request counts.
+    Sleep(milliseconds);
     return stop->IsRequested();
 }
 
