@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
-#include <gdiplus.h>
 
 #include "app/ArgumentVector.h"
 #include "app/CCmdLineParser.h"
@@ -12,6 +11,7 @@
 #include "config/CController.h"
 #include "log/CInfoTracker.h"
 #include "ui/CDezozi2Dlg.h"
+#include "ui/framework/GdiplusImage.h"
 
 CDezozi2App::CDezozi2App() = default;
 
@@ -19,10 +19,7 @@ CDezozi2App::~CDezozi2App() = default;
 
 void CDezozi2App::StartPlatform()
 {
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok)
-        m_gdiplusToken = token;
+    GdiplusImage::StartGdiplus();
 
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
@@ -117,10 +114,6 @@ int CDezozi2App::ExitInstance()
     }
     m_controller.reset();
     CInfoTracker::Destroy();
-    if (m_gdiplusToken) {
-        Gdiplus::GdiplusShutdown(m_gdiplusToken);
-        m_gdiplusToken = 0;
-    }
     if (m_oleStarted) {
         ::OleUninitialize();
         m_oleStarted = false;

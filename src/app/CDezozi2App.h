@@ -34,7 +34,6 @@ private:
     uint32_t ReadRunMode() const;
     void RunMainWindow();
 
-    ULONG_PTR m_gdiplusToken = 0;
     bool m_oleStarted = false;
     SingleInstanceLock m_instanceLock;
     std::unique_ptr<CController> m_controller;

@@ -39,18 +39,10 @@ BOOL CDezozi2Dlg::OnInitDialog()
     if (m_controller)
         m_controller->DeleteResumeTask();
     MakeBorderless();
+    ModifyStyleEx(0, WS_EX_APPWINDOW);
     PlaceCentred();
     PostMessage(MSG_DEFERRED_INIT);
     return TRUE;
-}
-
-void CDezozi2Dlg::MakeBorderless()
-{
-    // The resource compiler and some systems add a caption and edges; the
-    // skin needs the client area to be the whole window.
-    ModifyStyle(WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, WS_POPUP);
-    ModifyStyleEx(WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE,
-                  WS_EX_APPWINDOW);
 }
 
 void CDezozi2Dlg::PlaceCentred()

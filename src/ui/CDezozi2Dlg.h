@@ -30,6 +30,5 @@ protected:
     Logger* m_log = nullptr;
 
 private:
-    void MakeBorderless();
     void PlaceCentred();
 };

@@ -1,6 +1,7 @@
 #include "ui/framework/CDialogEx.h"
 
 #include "ui/framework/CWinApp.h"
+#include "ui/framework/DialogKeyboardFilter.h"
 
 CDialogEx::CDialogEx(UINT templateId, CWnd* parent)
     : m_pParentWnd(parent)
@@ -16,10 +17,15 @@ CDialogEx::CDialogEx(const DLGTEMPLATE* templ, CWnd* parent)
 
 CDialogEx::~CDialogEx()
 {
-    // A modeless dialog deleted while open is closed first, so the system
-    // never calls into a dead object.
-    if (m_hWnd && !m_modal)
-        DestroyWindow();
+    // The derived part is gone, so its WM_DESTROY work could not run any
+    // more: owners destroy first (DestroyThenDelete). A window still here is
+    // detached before it goes, so the system never calls into a dead object.
+    if (m_hWnd && !m_modal) {
+        HWND hwnd = m_hWnd;
+        UnsubclassWindow();
+        DialogKeyboardFilter::Remove(hwnd);
+        ::DestroyWindow(hwnd);
+    }
     if (m_backgroundBrush)
         ::DeleteObject(m_backgroundBrush);
 }
@@ -63,7 +69,10 @@ bool CDialogEx::Create(CWnd* parent)
     else
         hwnd = ::CreateDialogParamW(instance, MAKEINTRESOURCEW(m_templateId), ParentHandle(),
                                     &CDialogEx::DialogProc, reinterpret_cast<LPARAM>(this));
-    return hwnd != nullptr && m_hWnd == hwnd;
+    if (hwnd == nullptr || m_hWnd != hwnd)
+        return false;
+    DialogKeyboardFilter::Add(hwnd);
+    return true;
 }
 
 void CDialogEx::EndDialog(int result)
@@ -122,32 +131,31 @@ void CDialogEx::OnCancel()
     EndDialog(IDCANCEL);
 }
 
+void CDialogEx::MakeBorderless()
+{
+    ModifyStyle(WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_BORDER | WS_DLGFRAME, WS_POPUP);
+    ModifyStyleEx(WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME | WS_EX_STATICEDGE, 0);
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool CDialogEx::OnEraseBkgnd(HDC dc)
+{
+    RECT rect;
+    return m_backgroundBrush && ::GetClientRect(m_hWnd, &rect) && ::FillRect(dc, &rect, m_backgroundBrush);
+}
+
+HBRUSH CDialogEx::OnCtlColor(HDC, HWND, UINT type)
+{
+    return type == CTLCOLOR_DLG ? m_backgroundBrush : nullptr;
+}
+
 LRESULT CDialogEx::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    switch (msg) {
-    case WM_INITDIALOG:
-        // Never passed on: the dialog procedure would only see it again.
+    if (msg == WM_INITDIALOG) // never passed on: the dialog procedure would only see it again
         return OnInitDialog();
-    case WM_COMMAND:
-        if (OnCommand(wParam, lParam))
-            return 0;
-        break;
-    case WM_CTLCOLORDLG:
-        if (m_backgroundBrush)
-            return reinterpret_cast<LRESULT>(m_backgroundBrush);
-        break;
-    case WM_ERASEBKGND:
-        if (m_backgroundBrush) {
-            RECT rect;
-            if (::GetClientRect(m_hWnd, &rect) &&
-                ::FillRect(reinterpret_cast<HDC>(wParam), &rect, m_backgroundBrush))
-                return 1;
-        }
-        break;
-    default:
-        break;
-    }
-    return DefWindowProc(msg, wParam, lParam);
+    if (msg == WM_NCDESTROY)
+        DialogKeyboardFilter::Remove(m_hWnd);
+    return CWnd::WindowProc(msg, wParam, lParam);
 }
 
 INT_PTR CALLBACK CDialogEx::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)

@@ -24,6 +24,11 @@ public:
 
     // Colour for the dialog's background (erase and control colours).
     void SetBackgroundColor(COLORREF color);
+    HBRUSH BackgroundBrush() const { return m_backgroundBrush; }
+
+    // Strips the caption and edges that the resource compiler and the
+    // system add, so that the client area is the whole window.
+    void MakeBorderless();
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -31,7 +36,9 @@ protected:
     // Binds controls to objects; called from OnInitDialog.
     virtual void DoDataExchange() {}
     // True when handled.
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnEraseBkgnd(HDC dc) override;
+    HBRUSH OnCtlColor(HDC dc, HWND child, UINT type) override;
     virtual void OnOK();
     virtual void OnCancel();
 

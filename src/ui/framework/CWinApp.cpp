@@ -1,5 +1,7 @@
 #include "ui/framework/CWinApp.h"
 
+#include "ui/framework/DialogKeyboardFilter.h"
+
 namespace {
 
 CWinApp* g_app = nullptr;
@@ -41,6 +43,8 @@ int CWinApp::Run()
             m_exitCode = -1;
             break;
         }
+        if (DialogKeyboardFilter::PreTranslate(&msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }

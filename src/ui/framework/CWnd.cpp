@@ -1,18 +1,28 @@
 #include "ui/framework/CWnd.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace {
 
-// The window property that maps a subclassed handle back to its CWnd.
+// One subclass per handle belongs to a CWnd; its reference data is the
+// object, and a window property finds the object from the handle.
+constexpr UINT_PTR kSubclassId = 0x44655A32; // "DeZ2"
 const wchar_t kOwnerProp[] = L"Dezozi2.CWnd";
+
+// Signed halves: points left of or above a window are negative.
+POINT PointOf(LPARAM lParam)
+{
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
 
 } // namespace
 
 CWnd::~CWnd()
 {
     // The object is going away: the window must not call into it any more.
-    if (m_hWnd && m_superProc)
+    if (m_hWnd && m_subclassed)
         UnsubclassWindow();
 }
 
@@ -25,18 +35,17 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 
 bool CWnd::SubclassWindow(HWND hwnd)
 {
-    if (!hwnd || m_superProc || FromHandlePermanent(hwnd))
+    if (!hwnd || m_subclassed || FromHandlePermanent(hwnd))
         return false;
     if (!::SetPropW(hwnd, kOwnerProp, this))
         return false;
-    auto previous = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StandardWndProc)));
-    if (!previous) {
+    if (!::SetWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
         ::RemovePropW(hwnd, kOwnerProp);
         return false;
     }
-    m_superProc = previous;
+    m_subclassed = true;
     m_hWnd = hwnd;
+    PreSubclassWindow();
     return true;
 }
 
@@ -52,13 +61,21 @@ HWND CWnd::UnsubclassWindow()
     HWND hwnd = m_hWnd;
     if (!hwnd)
         return nullptr;
-    if (m_superProc && ::IsWindow(hwnd)) {
-        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
+    if (m_subclassed && ::IsWindow(hwnd)) {
+        ::RemoveWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId);
         ::RemovePropW(hwnd, kOwnerProp);
     }
-    m_superProc = nullptr;
+    m_subclassed = false;
     m_hWnd = nullptr;
     return hwnd;
+}
+
+SIZE CWnd::ClientSize() const
+{
+    RECT rect{};
+    if (!m_hWnd || !::GetClientRect(m_hWnd, &rect))
+        return SIZE{0, 0};
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
 std::wstring CWnd::GetWindowText() const
@@ -104,32 +121,156 @@ LONG_PTR CWnd::ModifyStyleEx(LONG_PTR remove, LONG_PTR add) const
 
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result = 0;
+    if (Dispatch(msg, wParam, lParam, &result))
+        return result;
     return DefWindowProc(msg, wParam, lParam);
 }
 
 LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (m_superProc)
-        return ::CallWindowProcW(m_superProc, m_hWnd, msg, wParam, lParam);
+    if (m_subclassed)
+        return ::DefSubclassProc(m_hWnd, msg, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK CWnd::StandardWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CWnd::Default()
 {
-    CWnd* wnd = FromHandlePermanent(hwnd);
-    if (!wnd || !wnd->m_superProc)
-        return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg != WM_NCDESTROY)
-        return wnd->WindowProc(msg, wParam, lParam);
-    // Last message: let the window finish, then detach and tell the object.
-    WNDPROC super = wnd->m_superProc;
-    LRESULT result = wnd->WindowProc(msg, wParam, lParam);
-    if (FromHandlePermanent(hwnd) == wnd) {
-        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
-        ::RemovePropW(hwnd, kOwnerProp);
-        wnd->m_superProc = nullptr;
-        wnd->m_hWnd = nullptr;
-        wnd->PostNcDestroy();
+    return DefWindowProc(m_current.msg, m_current.wParam, m_current.lParam);
+}
+
+bool CWnd::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    HWND child = nullptr;
+    switch (msg) {
+    case WM_DRAWITEM:
+        if (lParam)
+            child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+        break;
+    case WM_MEASUREITEM:
+        if (lParam && wParam)
+            child = ::GetDlgItem(m_hWnd, static_cast<int>(wParam));
+        break;
+    case WM_NOTIFY:
+        if (lParam)
+            child = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+        break;
+    case WM_COMMAND:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        child = reinterpret_cast<HWND>(lParam);
+        break;
+    default:
+        return false;
     }
+    if (!child || child == m_hWnd)
+        return false;
+    CWnd* target = FromHandlePermanent(child);
+    return target && target->OnChildNotify(msg, wParam, lParam, result);
+}
+
+bool CWnd::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (ReflectToChild(msg, wParam, lParam, result))
+        return true;
+    *result = 0;
+    switch (msg) {
+    case WM_PAINT:
+        return OnPaint();
+    case WM_ERASEBKGND:
+        if (!OnEraseBkgnd(reinterpret_cast<HDC>(wParam)))
+            return false;
+        *result = 1;
+        return true;
+    case WM_TIMER:
+        return OnTimer(wParam);
+    case WM_MOUSEMOVE:
+        return OnMouseMove(static_cast<UINT>(wParam), PointOf(lParam));
+    case WM_MOUSELEAVE:
+        return OnMouseLeave();
+    case WM_MOUSEWHEEL:
+        return OnMouseWheel(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), PointOf(lParam));
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(static_cast<UINT>(wParam), PointOf(lParam));
+    case WM_LBUTTONUP:
+        return OnLButtonUp(static_cast<UINT>(wParam), PointOf(lParam));
+    case WM_LBUTTONDBLCLK:
+        return OnLButtonDblClk(static_cast<UINT>(wParam), PointOf(lParam));
+    case WM_KEYDOWN:
+        return OnKeyDown(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+    case WM_KEYUP:
+        return OnKeyUp(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+    case WM_SETFOCUS:
+        return OnSetFocus(reinterpret_cast<HWND>(wParam));
+    case WM_KILLFOCUS:
+        return OnKillFocus(reinterpret_cast<HWND>(wParam));
+    case WM_SETCURSOR:
+        if (!OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)))
+            return false;
+        *result = TRUE;
+        return true;
+    case WM_SHOWWINDOW:
+        return OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
+    case WM_MOVE:
+        return OnMove(PointOf(lParam));
+    case WM_MOVING:
+        if (!OnMoving(reinterpret_cast<RECT*>(lParam)))
+            return false;
+        *result = TRUE;
+        return true;
+    case WM_SIZE:
+        return OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+    case WM_VSCROLL:
+        return OnVScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), reinterpret_cast<HWND>(lParam));
+    case WM_DESTROY:
+        return OnDestroy();
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam) != FALSE;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: {
+        HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                                  msg - WM_CTLCOLORMSGBOX);
+        if (!brush)
+            return false;
+        *result = reinterpret_cast<LRESULT>(brush);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR refData)
+{
+    auto* wnd = reinterpret_cast<CWnd*>(refData);
+    if (!wnd || wnd->m_hWnd != hwnd)
+        return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+    // Handlers may re-enter (a sent message inside a handler): each keeps
+    // its own current message.
+    CurrentMessage saved = wnd->m_current;
+    wnd->m_current = CurrentMessage{msg, wParam, lParam};
+    LRESULT result = wnd->WindowProc(msg, wParam, lParam);
+    if (msg != WM_NCDESTROY) {
+        wnd->m_current = saved;
+        return result;
+    }
+    // Last message: detach and tell the object.
+    ::RemoveWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId);
+    ::RemovePropW(hwnd, kOwnerProp);
+    wnd->m_subclassed = false;
+    wnd->m_hWnd = nullptr;
+    wnd->m_current = saved;
+    wnd->PostNcDestroy();
     return result;
 }

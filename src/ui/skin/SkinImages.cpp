@@ -1,0 +1,93 @@
+#include "ui/skin/SkinImages.h"
+
+#include <cwchar>
+
+#include "ui/framework/GdiplusImage.h"
+
+bool FileExistsOnDisk(const std::wstring& path)
+{
+    DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+HBITMAP LoadPngBitmap(const std::wstring& path)
+{
+    if (path.empty() || !FileExistsOnDisk(path))
+        return nullptr;
+    // Paths are cut at the system's limit, as the layout's paths always were.
+    std::wstring bounded = path.substr(0, MAX_PATH - 1);
+    if (!FileExistsOnDisk(bounded))
+        return nullptr;
+    GdiplusImage image = GdiplusImage::FromFile(bounded);
+    return image ? image.ToPremultipliedBitmap() : nullptr;
+}
+
+HBITMAP CropBitmap(HBITMAP bitmap, int x, int y, int width, int height)
+{
+    BITMAP info{};
+    if (!bitmap || width <= 0 || height <= 0 || ::GetObjectW(bitmap, sizeof(info), &info) == 0)
+        return nullptr;
+    int sourceHeight = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    if (info.bmWidth < width || sourceHeight < height)
+        return nullptr;
+    HBITMAP crop = CBitmap::CreateDib32(width, height);
+    if (!crop) {
+        ::OutputDebugStringW(L"\nMemory not enough");
+        return nullptr;
+    }
+    HDC target = ::CreateCompatibleDC(nullptr);
+    HDC source = ::CreateCompatibleDC(nullptr);
+    bool copied = false;
+    if (target && source) {
+        HGDIOBJ oldTarget = ::SelectObject(target, crop);
+        HGDIOBJ oldSource = ::SelectObject(source, bitmap);
+        ::SetStretchBltMode(target, COLORONCOLOR);
+        copied = ::StretchBlt(target, 0, 0, width, height, source, x, y, width, height, SRCCOPY) != FALSE;
+        ::SelectObject(source, oldSource);
+        ::SelectObject(target, oldTarget);
+    }
+    if (source)
+        ::DeleteDC(source);
+    if (target)
+        ::DeleteDC(target);
+    if (!copied) {
+        ::DeleteObject(crop);
+        return nullptr;
+    }
+    return crop;
+}
+
+bool LoadImageFile(const std::wstring& path, CBitmap& bitmap)
+{
+    if (!FileExistsOnDisk(path))
+        return false;
+    GdiplusImage image = GdiplusImage::FromFile(path);
+    HBITMAP loaded = image ? image.ToPremultipliedBitmap() : nullptr;
+    if (!loaded)
+        return false;
+    bitmap.Reset(loaded);
+    return true;
+}
+
+int CContourBitmap::Draw(HDC dc, int x, int y) const
+{
+    if (!dc || !Get())
+        return 0;
+    SIZE size = Size();
+    HDC source = ::CreateCompatibleDC(dc);
+    if (!source)
+        return 0;
+    HGDIOBJ old = ::SelectObject(source, Get());
+    int result;
+    if (m_hasAlpha) {
+        int oldMode = ::SetBkMode(dc, TRANSPARENT);
+        ::SelectClipRgn(source, nullptr);
+        result = ::AlphaBlend(dc, x, y, size.cx, size.cy, source, 0, 0, size.cx, size.cy, m_blend);
+        ::SetBkMode(dc, oldMode);
+    } else {
+        result = ::BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    }
+    ::SelectObject(source, old);
+    ::DeleteDC(source);
+    return result;
+}
