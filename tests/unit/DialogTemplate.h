@@ -29,11 +29,12 @@ public:
         PutString(L"MS Shell Dlg");
     }
 
-    // A push button (class atom 0x0080).
-    void AddButton(WORD id, const std::wstring& text, short x, short y, short cx, short cy)
+    // A button (class atom 0x0080), a push button unless told otherwise.
+    void AddButton(WORD id, const std::wstring& text, short x, short y, short cx, short cy,
+                   DWORD style = BS_PUSHBUTTON)
     {
         Align();
-        PutDword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON);
+        PutDword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | style);
         PutDword(0);
         PutWord(static_cast<WORD>(x));
         PutWord(static_cast<WORD>(y));

@@ -285,17 +285,25 @@ void CxSkinButton::SetCheck(bool checked)
 
 void CxSkinButton::UncheckGroup()
 {
-    HWND dialog = m_owner && m_owner->m_hWnd ? m_owner->m_hWnd : GetParent();
-    if (!dialog)
-        return;
-    // The walk skips hidden and disabled buttons, so it may never come back
-    // to a hidden one: bounded by the dialog's controls.
-    int left = 0;
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        ++left;
-    for (HWND next = ::GetNextDlgGroupItem(dialog, m_hWnd, FALSE); next && next != m_hWnd && left-- > 0;
-         next = ::GetNextDlgGroupItem(dialog, next, FALSE))
-        ::PostMessageW(next, kMsgUncheckYourself, 0, 0);
+    // The group is this button's run of siblings from the last one with
+    // WS_GROUP up to the next one with it. Walked by hand: the system's
+    // group walk skips hidden and disabled buttons and, under Wine, runs on
+    // past the group's end. Sent, not posted: an uncheck still queued from
+    // an earlier check would undo a later one.
+    auto startsGroup = [](HWND wnd) { return (::GetWindowLongPtrW(wnd, GWL_STYLE) & WS_GROUP) != 0; };
+    HWND first = m_hWnd;
+    while (!startsGroup(first)) {
+        HWND previous = ::GetWindow(first, GW_HWNDPREV);
+        if (!previous)
+            break;
+        first = previous;
+    }
+    for (HWND next = first; next; next = ::GetWindow(next, GW_HWNDNEXT)) {
+        if (next != first && startsGroup(next))
+            break;
+        if (next != m_hWnd)
+            ::SendMessageW(next, kMsgUncheckYourself, 0, 0);
+    }
 }
 
 LRESULT CxSkinButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
