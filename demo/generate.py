@@ -20,6 +20,9 @@ import sys
 
 import catalog
 import offers
+from skin import colour as skin_colour
+from skin import layout as skin_layout
+from skin import manifest as skin_manifest
 
 HERE = pathlib.Path(__file__).resolve().parent
 STATIC_DIR = HERE / "disc"
@@ -44,7 +47,8 @@ FILE_LIST = "Document\\FileList.txt"
 class Theme:
     """The colours and sizes of one layout; keys of Layout.ini are mapped onto these roles."""
 
-    def __init__(self, **roles):
+    def __init__(self, colours, **roles):
+        self.colours = colours  # the base colours as (r, g, b), for the skin's pictures
         self.roles = roles
 
     def __getitem__(self, role):
@@ -60,7 +64,9 @@ def rgb(r, g, b):
 
 def theme(accent, accent_light, text, dim, panel, title, link, large=0):
     """A complete palette from a few base colours; large adds to every font size."""
+    colours = dict(accent=accent, accent_light=accent_light, text=text, dim=dim, panel=panel, title=title, link=link)
     return Theme(
+        colours,
         accent=rgb(*accent), accent_light=rgb(*accent_light), text=rgb(*text), dim=rgb(*dim),
         panel=rgb(*panel), title=rgb(*title), link=rgb(*link), white=rgb(255, 255, 255),
         black=rgb(0, 0, 0), grey=rgb(128, 128, 128), dark=rgb(32, 32, 32),
@@ -169,12 +175,27 @@ def layout_config():
 
 # --- generated parts: each takes the disc and bin folders and returns {relative path: bytes} ---
 
+def check_style_keys():
+    """The style sheet sets exactly the values the windows read."""
+    written = {(section, key) for section, entries in STYLE_SHEET.items() for key, _ in entries}
+    read = set(skin_manifest.keys())
+    if written != read:
+        raise SystemExit(f"generate.py: Layout.ini keys differ from what the windows read: "
+                         f"missing {sorted(read - written)}, unread {sorted(written - read)}")
+
+
 def part_layouts(disc, bin_dir):
+    check_style_keys()
     files = {"LayoutCfg.ini": ini_text(layout_config())}
     for name in LAYOUT_NAMES:
-        files[f"{LAYOUT_ROOT}/{name}/Layout.ini"] = ini_text(style_sheet(name))
+        sheet = style_sheet(name)
+        files[f"{LAYOUT_ROOT}/{name}/Layout.ini"] = ini_text(sheet)
         # The resume loader shows the current layout's picture.
         files[f"{LAYOUT_ROOT}/{name}/Loading.png"] = LOADER_PICTURE.read_bytes()
+        values = {(section, key): str(value) for section, entries in sheet.items() for key, value in entries}
+        palette = skin_colour.Palette(**THEMES[name].colours)
+        for relative, data in skin_layout.files(palette, values).items():
+            files[f"{LAYOUT_ROOT}/{name}/{relative}"] = data
     return files
 
 

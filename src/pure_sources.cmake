@@ -28,4 +28,6 @@ set(DEZ_PURE_SOURCES
   src/services/VersionFormat.cpp
   src/session/RestartPlan.cpp
   src/ui/skin/ColorText.cpp
+  src/ui/skin/SkinManifest.cpp
+  src/ui/skin/SkinVerdict.cpp
 )
