@@ -129,5 +129,6 @@ def png(image):
 
 def icon(image, size):
     out = io.BytesIO()
-    image.resize((size, size), Image.LANCZOS).save(out, format="ICO", sizes=[(size, size)])
+    # Classic bitmap entries: every reader of icons takes those.
+    image.resize((size, size), Image.LANCZOS).save(out, format="ICO", sizes=[(size, size)], bitmap_format="bmp")
     return out.getvalue()

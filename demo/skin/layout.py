@@ -2,7 +2,7 @@
 what the windows need (the program's manifest) before it is written."""
 import re
 
-from . import canvas, controls, frames, installing, lists, manifest, special, window
+from . import canvas, controls, frames, installing, legibility, lists, manifest, special, window
 
 # Alpha pictures whose magenta is meant: their windows are shaped by the colour key and draw them
 # without a background piece (the Install Now button) or onto an empty picture (the tool tip's frame).
@@ -16,9 +16,13 @@ def parse_colour(value):
     return tuple(int(c) for c in match.groups())
 
 
+def style_colour(style):
+    return lambda section, key: parse_colour(style[section, key])
+
+
 def drawings(p, style):
     """{file name: function that draws it}; a function returns a picture or the file's bytes."""
-    colour = lambda section, key: parse_colour(style[section, key])
+    colour = style_colour(style)
     panel = colour("POPUPDLG", "Popup_bg_Color")
     d = {
         "install_bg.png": lambda: window.background(p),
@@ -88,20 +92,17 @@ def _problem(need, image):
 
 
 def files(p, style):
-    """{file name relative to the layout folder: bytes}; fails on a file the manifest lacks or a
-    picture that does not give its window what it needs."""
+    """{file name relative to the layout folder: bytes}; fails on a file the manifest lacks, a picture
+    that does not give its window what it needs, or a text colour that would not read on its picture."""
     needs = manifest.images()
     draw = drawings(p, style)
     if set(draw) != set(needs):
         raise ValueError(f"skin and manifest differ: not drawn {sorted(set(needs) - set(draw))}, "
                          f"not in the manifest {sorted(set(draw) - set(needs))}")
-    out = {}
-    for name, need in needs.items():
-        made = draw[name]()
-        if not isinstance(made, bytes):
-            problem = _problem(need, made)
-            if problem:
-                raise ValueError(f"{name} {problem}")
-            made = canvas.png(made)
-        out[name] = made
-    return out
+    made = {name: draw[name]() for name in needs}
+    faults = [f"{name} {problem}" for name, image in made.items() if not isinstance(image, bytes)
+              for problem in [_problem(needs[name], image)] if problem]
+    faults += legibility.problems(made, style_colour(style))
+    if faults:
+        raise ValueError("; ".join(faults))
+    return {name: image if isinstance(image, bytes) else canvas.png(image) for name, image in made.items()}

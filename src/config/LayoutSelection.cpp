@@ -74,12 +74,7 @@ void LayoutSelection::Load()
             UserNotice::Current().Show(L"Do not find layout path in layout config");
     }
 
-    // Without a layout path the folder is the program folder itself, not
-    // the program folder with a second backslash.
-    std::wstring layoutFolder = folder + layoutPath;
-    if (!layoutPath.empty() && layoutPath.back() != L'\\' && layoutPath.back() != L'/')
-        layoutFolder += L'\\';
-    m_controller.m_styleSheet->SetLayoutFolder(layoutFolder);
+    m_controller.m_styleSheet->SetLayoutFolder(FolderOf(layoutPath));
     m_controller.LayoutPathText = layoutPath;
 
     ini.GetInt(L"Config", L"ForceManual", 0, m_controller.ForceManual);
@@ -89,6 +84,27 @@ void LayoutSelection::Load()
     m_controller.FileListPath = folder + fileList;
     ini.GetInt(L"Config", L"TermsOfUse", 0, m_controller.TermsOfUse);
     ini.Close();
+}
+
+std::wstring LayoutSelection::FolderOf(const std::wstring& layoutPath)
+{
+    // Without a layout path the folder is the program folder itself, not
+    // the program folder with a second backslash.
+    std::wstring layoutFolder = ExeFolder() + layoutPath;
+    if (!layoutPath.empty() && layoutPath.back() != L'\\' && layoutPath.back() != L'/')
+        layoutFolder += L'\\';
+    return layoutFolder;
+}
+
+std::wstring LayoutSelection::NamedLayoutFolder(const std::wstring& name)
+{
+    IniFile ini;
+    std::wstring layoutPath;
+    if (ini.Open(ConfigPath())) {
+        ini.GetString(L"LayoutPath", name, L"", layoutPath);
+        ini.Close();
+    }
+    return layoutPath.empty() ? std::wstring() : FolderOf(layoutPath);
 }
 
 std::wstring LayoutSelection::TabName(const std::wstring& key)
