@@ -2,7 +2,7 @@
 import functools
 import math
 
-from PIL import Image, ImageDraw
+from PIL import Image, ImageChops, ImageDraw
 
 from . import canvas, glyphs
 from .colour import MAGENTA, WHITE, mix
@@ -78,6 +78,12 @@ LOADING_FRAMES = 39
 
 
 @functools.lru_cache(maxsize=None)
+def _track():
+    """The faint ring the comet runs on."""
+    return canvas.ring(LOADING_FRAME, (29, 5.5, 51, 27.5), 1.2).point([round(v * 0.22) for v in range(256)])
+
+
+@functools.lru_cache(maxsize=None)
 def loading_frames(colour):
     """A comet running round a ring, one turn per 39 frames."""
     frames = []
@@ -95,6 +101,6 @@ def loading_frames(colour):
             draw.ellipse(((x - radius) * s, (y - radius) * s, (x + radius) * s, (y + radius) * s),
                          fill=round(255 * (1.0 - 0.92 * k / dots)))
         image = canvas.solid(LOADING_FRAME, colour)
-        image.putalpha(alpha.reduce(s))
+        image.putalpha(ImageChops.lighter(alpha.reduce(s), _track()))
         frames.append(image)
     return frames

@@ -89,9 +89,12 @@ def section_header(p, name):
     """The band behind a section's name in the manuals view, its symbol at the right end."""
     size = SECTION_SIZE
     image = canvas.solid(size, (0, 0, 0, 0))
-    fade = canvas.hgradient(size, (0, 0, 0), (255, 255, 255)).getchannel("R").point(lambda v: 40 + v * 0.6)
+    # Faint under the name at the left, fuller towards the symbol.
+    fade = canvas.hgradient(size, (0, 0, 0), (255, 255, 255)).getchannel("R").point([30 + v * 0.88 for v in range(256)])
     band = canvas.rounded(size, (0, 1, 790, 28), 6)
-    canvas.paint(image, p.accent, ImageChops.multiply(band, fade), opacity=0.45 if p.dark else 0.25)
+    canvas.paint(image, p.accent, ImageChops.multiply(band, fade), opacity=0.40 if p.dark else 0.22)
+    canvas.paint(image, p.accent_light, canvas.coverage(size, lambda d, s: d.rectangle(
+        canvas.scaled((0, 27, 790, 28), s), fill=255)), opacity=0.35)
     canvas.paint(image, p.accent_light if p.dark else p.accent,
                  canvas.coverage(size, lambda d, s: SECTION_GLYPHS[name](d, s, 768, 14.5, 9)))
     return image

@@ -38,17 +38,31 @@ def _body(p):
     image.paste(canvas.vgradient((SIZE[0], TITLE_BOTTOM), top, bottom), (0, 0))
     glow = canvas.radial(SIZE, (60, 18), 280, p.accent, 70 if p.dark else 40)
     canvas.paint(image, p.accent, glow)
+    _title_texture(image, p)
     image.paste(canvas.solid((SIDEBAR_RIGHT, SIZE[1] - TITLE_BOTTOM), p.sidebar), (0, TITLE_BOTTOM))
+    # The vendor's mark, faint, below the tabs.
+    canvas.paint(image, p.text, canvas.coverage(SIZE, lambda d, s: glyphs.logo_mark(d, s, 96, 604, 24, 5)),
+                 opacity=0.045 if p.dark else 0.06)
     image.paste(canvas.solid((SIZE[0] - SIDEBAR_RIGHT, SIZE[1] - STATUS_TOP), p.statusbar), (SIDEBAR_RIGHT, STATUS_TOP))
     image.paste(lists.content_panel(p), CONTENT_ORIGIN)
     draw = ImageDraw.Draw(image)
     draw.line((0, TITLE_BOTTOM - 1, SIZE[0], TITLE_BOTTOM - 1), fill=mix(bottom, BLACK, 0.25) if p.dark else p.line)
-    draw.line((SIDEBAR_RIGHT - 1, TITLE_BOTTOM, SIDEBAR_RIGHT - 1, SIZE[1]), fill=p.line)
     draw.line((SIDEBAR_RIGHT, STATUS_TOP, SIZE[0], STATUS_TOP), fill=p.line)
     accent = canvas.hgradient((SIDEBAR_RIGHT + 260, 2), p.accent_light, p.statusbar)
     accent.putalpha(canvas.hgradient((SIDEBAR_RIGHT + 260, 2), WHITE, BLACK).getchannel("R"))
     image.alpha_composite(accent, (0, TITLE_BOTTOM - 2))
     return image
+
+
+def _title_texture(image, p):
+    """Fine diagonal lines across the right of the title bar, fading in towards the window's buttons."""
+    width = 520
+    lines = canvas.coverage((width, TITLE_BOTTOM), lambda d, s: [
+        d.line(((x) * s, TITLE_BOTTOM * s, (x + TITLE_BOTTOM) * s, 0), fill=255, width=s) for x in range(-60, width, 7)])
+    fade = canvas.hgradient((width, TITLE_BOTTOM), BLACK, WHITE).getchannel("R")
+    layer = canvas.solid((width, TITLE_BOTTOM), p.accent_light)
+    layer.putalpha(ImageChops.multiply(lines, fade).point([round(v * (0.10 if p.dark else 0.12)) for v in range(256)]))
+    image.alpha_composite(layer, (SIZE[0] - width, 0))
 
 
 def background(p):

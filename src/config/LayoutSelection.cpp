@@ -98,21 +98,21 @@ std::wstring LayoutSelection::FolderOf(const std::wstring& layoutPath)
 
 std::wstring LayoutSelection::NamedLayoutFolder(const std::wstring& name)
 {
-    IniFile ini;
-    std::wstring layoutPath;
-    if (ini.Open(ConfigPath())) {
-        ini.GetString(L"LayoutPath", name, L"", layoutPath);
-        ini.Close();
-    }
+    const std::wstring layoutPath = ConfigValue(L"LayoutPath", name);
     return layoutPath.empty() ? std::wstring() : FolderOf(layoutPath);
 }
 
 std::wstring LayoutSelection::TabName(const std::wstring& key)
 {
+    return ConfigValue(L"TabName", key);
+}
+
+std::wstring LayoutSelection::ConfigValue(const std::wstring& section, const std::wstring& key)
+{
     IniFile ini;
     std::wstring value;
     if (ini.Open(ConfigPath())) {
-        ini.GetString(L"TabName", key, L"", value);
+        ini.GetString(section, key, L"", value);
         ini.Close();
     }
     return value;

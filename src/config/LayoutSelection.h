@@ -25,6 +25,8 @@ public:
     static std::wstring NamedLayoutFolder(const std::wstring& name);
 
 private:
+    // One value of LayoutCfg.ini, read anew; empty when missing.
+    static std::wstring ConfigValue(const std::wstring& section, const std::wstring& key);
     std::wstring ChooseLayoutName(const std::wstring& current);
 
     CController& m_controller;

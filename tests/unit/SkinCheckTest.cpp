@@ -4,6 +4,7 @@
 
 #include <gdiplus.h>
 
+#include <map>
 #include <set>
 
 #include "ProcessRun.h"
@@ -45,7 +46,7 @@ std::string TinyIcon()
 bool WriteCompleteLayout(const std::wstring& folder)
 {
     std::set<std::wstring> written;
-    std::string sheet;
+    std::map<std::wstring, std::wstring> sections;
     for (const SkinWindow& window : SkinManifest::Windows()) {
         for (const SkinImage& image : window.images) {
             if (!written.insert(image.file).second)
@@ -60,13 +61,13 @@ bool WriteCompleteLayout(const std::wstring& folder)
             if (!ok)
                 return false;
         }
-        for (const SkinKey& key : window.keys) {
-            const std::wstring line = L"[" + key.section + L"]\r\n" + key.key + L"=" +
-                                      (key.kind == SkinValue::Colour ? L"RGB(1,2,3)" : L"40") + L"\r\n";
-            sheet += std::string(line.begin(), line.end());
-        }
+        for (const SkinKey& key : window.keys)
+            sections[key.section] += key.key + (key.kind == SkinValue::Colour ? L"=RGB(1,2,3)\r\n" : L"=40\r\n");
     }
-    return TempFolder::WriteFile(folder + L"Layout.ini", sheet);
+    std::wstring sheet;
+    for (const auto& [section, lines] : sections)
+        sheet += L"[" + section + L"]\r\n" + lines;
+    return TempFolder::WriteFile(folder + L"Layout.ini", std::string(sheet.begin(), sheet.end()));
 }
 
 class SkinCheckDisc {
