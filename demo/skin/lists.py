@@ -17,6 +17,7 @@ COLUMN_EDGES = (338, 448, 588, 728)
 def _panel(p, size):
     top, bottom = p.content
     image = canvas.vgradient(size, top, bottom)
+    canvas.paint(image, p.accent, canvas.radial(size, (size[0], 0), 420, p.accent, 40 if p.dark else 22))
     ImageDraw.Draw(image).line((0, 0, size[0], 0), fill=mix(top, WHITE, 0.06) if p.dark else top)
     return image
 
