@@ -62,21 +62,12 @@ def rgb(r, g, b):
     return f"RGB({r},{g},{b})"
 
 
-def ink(colour, background, ratio):
-    """colour darkened until it reads on the background with the contrast ratio."""
-    for step in range(21):
-        candidate = skin_colour.mix(colour, skin_colour.BLACK, step * 0.04)
-        if skin_colour.contrast(candidate, background) >= ratio:
-            return candidate
-    return skin_colour.BLACK
-
-
 def theme(accent, accent_light, text, dim, panel, title, link, large=0):
     """A complete palette from a few base colours; large adds to every font size."""
     colours = dict(accent=accent, accent_light=accent_light, text=text, dim=dim, panel=panel, title=title, link=link)
     # Links on the white tool tip, and the pointer-over colour of texts on the layout's own surfaces.
-    tip_link = ink(accent, skin_colour.WHITE, 4.5)
-    hover = accent_light if skin_colour.luminance(panel) < 0.35 else ink(accent, panel, 4.5)
+    tip_link = skin_colour.darkened_until(accent, skin_colour.WHITE, 4.5)
+    hover = accent_light if skin_colour.Palette(**colours).dark else skin_colour.darkened_until(accent, panel, 4.5)
     return Theme(
         colours,
         tip_link=rgb(*tip_link), tip_link_hover=rgb(*skin_colour.mix(tip_link, skin_colour.BLACK, 0.25)),

@@ -29,6 +29,15 @@ def contrast(a, b):
     return (la + 0.05) / (lb + 0.05)
 
 
+def darkened_until(colour, other, ratio):
+    """colour darkened step by step until it and other reach the contrast ratio."""
+    for step in range(26):
+        candidate = mix(colour, BLACK, step * 0.04)
+        if contrast(candidate, other) >= ratio:
+            return candidate
+    return BLACK
+
+
 @dataclasses.dataclass(frozen=True)
 class Palette:
     """The base colours of a layout and the surfaces derived from them."""

@@ -1,20 +1,11 @@
 """Skinned controls: tab buttons, the title bar's and status bar's small
 buttons, push buttons, page dots, tick boxes and manual-install buttons."""
 from . import canvas, glyphs
-from .colour import BLACK, WHITE, contrast, mix
+from .colour import BLACK, WHITE, darkened_until, mix
 
 TAB_SIZE = (175, 98)
 TAB_GLYPHS = {1: glyphs.chip, 2: glyphs.gear, 3: glyphs.book, 4: glyphs.star, 5: glyphs.wrench}
 BUTTON_SIZE = (142, 34)
-
-
-def readable_base(colour, text, ratio=4.0):
-    """colour darkened until text on it reaches the contrast ratio."""
-    for step in range(0, 21):
-        base = mix(colour, BLACK, step * 0.04)
-        if contrast(base, text) >= ratio:
-            return base
-    return mix(colour, BLACK, 0.8)
 
 
 def tab(p, index, state):
@@ -28,7 +19,7 @@ def tab(p, index, state):
         glyph_colour = p.accent_light
     elif state == "s":
         card = canvas.rounded(size, (6, 5, 169, 93), 8)
-        deep = readable_base(p.accent, WHITE, 4.5)
+        deep = darkened_until(p.accent, WHITE, 4.5)
         canvas.paint(image, canvas.vgradient(size, mix(deep, WHITE, 0.10), mix(deep, BLACK, 0.22)), card)
         canvas.paint(image, WHITE, canvas.outline(size, (6, 5, 169, 93), 8), opacity=0.14)
         glyph_colour = WHITE
@@ -79,7 +70,7 @@ def status_button(p, name, state):
 
 def blue_button(p, state):
     size = BUTTON_SIZE
-    base = readable_base(p.accent, WHITE, 4.0)
+    base = darkened_until(p.accent, WHITE, 4.0)
     tops = {"n": (mix(base, WHITE, 0.14), mix(base, BLACK, 0.12)), "f": (mix(base, WHITE, 0.28), base),
             "s": (mix(base, BLACK, 0.30), mix(base, BLACK, 0.16)), "d": (mix(p.line, WHITE, 0.08), p.line)}
     top, bottom = tops[state]
@@ -131,7 +122,7 @@ def tick_box(p, ticked, state):
     box = canvas.rounded(size, CHECK_BOX, 3)
     edge = canvas.outline(size, CHECK_BOX, 3, 1.3)
     if ticked:
-        fill = {"n": readable_base(p.accent, WHITE, 3.0), "f": p.accent_light, "d": p.line}[state]
+        fill = {"n": darkened_until(p.accent, WHITE, 3.0), "f": p.accent_light, "d": p.line}[state]
         canvas.paint(image, fill, box)
         mark = WHITE if state != "d" else mix(p.line, WHITE, 0.5)
         canvas.paint(image, mark, canvas.coverage(size, lambda d, s: glyphs.tick(d, s, 13, 15, 4.5, 2.0)))
@@ -147,7 +138,7 @@ def manual_install(p, state):
     image = canvas.solid(size, (0, 0, 0, 0))
     disc = canvas.ellipse(size, (4, 4, 27, 27))
     arrow = canvas.coverage(size, lambda d, s: glyphs.arrow_down(d, s, 15.5, 15.5, 6, 2.0))
-    base = readable_base(p.accent, WHITE, 3.0)
+    base = darkened_until(p.accent, WHITE, 3.0)
     if state == "n":
         canvas.paint(image, p.accent_light, canvas.ring(size, (4, 4, 27, 27), 1.6))
         canvas.paint(image, p.accent_light, arrow)
