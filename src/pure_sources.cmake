@@ -27,5 +27,7 @@ set(DEZ_PURE_SOURCES
   src/services/PathRoot.cpp
   src/services/VersionFormat.cpp
   src/session/RestartPlan.cpp
+  src/ui/TipLayout.cpp
   src/ui/skin/ColorText.cpp
+  src/ui/skin/FramePieces.cpp
 )
