@@ -27,7 +27,9 @@ set(DEZ_PURE_SOURCES
   src/services/PathRoot.cpp
   src/services/VersionFormat.cpp
   src/session/RestartPlan.cpp
+  src/ui/TipLayout.cpp
   src/ui/skin/ColorText.cpp
+  src/ui/skin/FramePieces.cpp
   src/ui/skin/ScrollThumb.cpp
   src/ui/skin/SkinManifest.cpp
   src/ui/skin/SkinVerdict.cpp
