@@ -19,7 +19,10 @@ if [ ! -f build/win64/CMakeCache.txt ]; then
 fi
 say "building (win64)"
 cmake --build build/win64 -j2 >build/build-win64.log 2>&1 || { tail -40 build/build-win64.log; die "build failed"; }
-python3 demo/generate.py build/win64/bin "$DISC" || die "the demo disc could not be generated"
+# Debian's own Python has the Pillow that draws the skins (python3-pil).
+PYTHON=/usr/bin/python3
+[ -x "$PYTHON" ] || PYTHON=python3
+"$PYTHON" demo/generate.py build/win64/bin "$DISC" || die "the demo disc could not be generated"
 tools/wine/prefix.sh || die "the Wine prefix could not be created"
 source tools/wine/env.sh
 

@@ -20,6 +20,9 @@ import sys
 
 import catalog
 import offers
+from skin import colour as skin_colour
+from skin import layout as skin_layout
+from skin import manifest as skin_manifest
 
 HERE = pathlib.Path(__file__).resolve().parent
 STATIC_DIR = HERE / "disc"
@@ -42,7 +45,8 @@ FILE_LIST = "Document\\FileList.txt"
 class Theme:
     """The colours and sizes of one layout; keys of Layout.ini are mapped onto these roles."""
 
-    def __init__(self, **roles):
+    def __init__(self, colours, **roles):
+        self.colours = colours  # the base colours as (r, g, b), for the skin's pictures
         self.roles = roles
 
     def __getitem__(self, role):
@@ -58,7 +62,14 @@ def rgb(r, g, b):
 
 def theme(accent, accent_light, text, dim, panel, title, link, large=0):
     """A complete palette from a few base colours; large adds to every font size."""
+    colours = dict(accent=accent, accent_light=accent_light, text=text, dim=dim, panel=panel, title=title, link=link)
+    # Links on the white tool tip, and the pointer-over colour of texts on the layout's own surfaces.
+    tip_link = skin_colour.darkened_until(accent, skin_colour.WHITE, 4.5)
+    hover = accent_light if skin_colour.Palette(**colours).dark else skin_colour.darkened_until(accent, panel, 4.5)
     return Theme(
+        colours,
+        tip_link=rgb(*tip_link), tip_link_hover=rgb(*skin_colour.mix(tip_link, skin_colour.BLACK, 0.25)),
+        tip_link_pressed=rgb(*skin_colour.mix(tip_link, skin_colour.BLACK, 0.45)), hover=rgb(*hover),
         accent=rgb(*accent), accent_light=rgb(*accent_light), text=rgb(*text), dim=rgb(*dim),
         panel=rgb(*panel), title=rgb(*title), link=rgb(*link), white=rgb(255, 255, 255),
         black=rgb(0, 0, 0), grey=rgb(128, 128, 128), dark=rgb(32, 32, 32),
@@ -78,7 +89,7 @@ THEMES = {
                  panel=(18, 18, 20), title=(255, 255, 255), link=(255, 120, 120)),
     "MAV": theme(accent=(0, 140, 90), accent_light=(70, 200, 140), text=(230, 245, 236), dim=(110, 135, 120),
                  panel=(16, 40, 30), title=(240, 255, 245), link=(120, 230, 170)),
-    "QO": theme(accent=(0, 102, 204), accent_light=(51, 153, 255), text=(40, 40, 40), dim=(160, 160, 160),
+    "QO": theme(accent=(0, 102, 204), accent_light=(51, 153, 255), text=(40, 40, 40), dim=(108, 112, 118),
                 panel=(245, 247, 250), title=(0, 51, 102), link=(0, 102, 204)),
     "KRAG": theme(accent=(230, 120, 0), accent_light=(255, 170, 60), text=(238, 232, 224), dim=(125, 115, 100),
                   panel=(36, 30, 24), title=(255, 210, 140), link=(255, 180, 80), large=1),
@@ -90,7 +101,7 @@ STYLE_SHEET = {
     "MAINDLG": [
         ("Title_text_Font_Size", "size_title"), ("Title_text_Color", "title"), ("Logo_Top_Offset", 14),
         ("Btn_tab_text_Font_Size", "size_tab"), ("Btn_tab_text_Color_Normal", "text"),
-        ("Btn_tab_text_Color_Focus", "accent_light"), ("Btn_tab_text_Color_Select", "white"),
+        ("Btn_tab_text_Color_Focus", "hover"), ("Btn_tab_text_Color_Select", "white"),
         ("Btn_tab_text_Color_Disable", "dim"), ("Highlight_Color", "accent"),
     ],
     "LISTDLG": [
@@ -98,7 +109,7 @@ STYLE_SHEET = {
         ("List_Detail_Text_Font_Size", "size_small"), ("List_Title_Font_Size", "size_list_title"),
         ("List_Title_Color", "title"), ("List_Header_Font_Size", "size_header"), ("List_Header_Color", "dim"),
         ("List_Btn_text_Font_Size", "size_button"), ("List_Btn_text_Color_Normal", "white"),
-        ("List_Btn_text_Color_Focus", "white"), ("List_Btn_text_Color_Select", "accent_light"),
+        ("List_Btn_text_Color_Focus", "white"), ("List_Btn_text_Color_Select", "white"),
         ("List_Btn_text_Color_Disable", "grey"), ("List_Highlight_Color", "accent"), ("List_Highlight_Alpha", 40),
         ("List_Highlight_Down_Color", "accent_light"), ("List_Highlight_Down_Alpha", 60),
     ],
@@ -111,8 +122,8 @@ STYLE_SHEET = {
     "INSTALLDLG": [("Install_text_Font_Size", "size_text"), ("Install_text_Color", "text")],
     "TOOLTIPDLG": [
         ("Tip_text_Font_Size", "size_tip"), ("Tip_text_Color", "dark"), ("Tip_bg_Color", "white"),
-        ("Tip_EULA_Color_Normal", "accent"), ("Tip_EULA_Color_Focus", "accent_light"),
-        ("Tip_EULA_Color_Select", "link"),
+        ("Tip_EULA_Color_Normal", "tip_link"), ("Tip_EULA_Color_Focus", "tip_link_hover"),
+        ("Tip_EULA_Color_Select", "tip_link_pressed"),
     ],
     "SPECIALDLG": [
         ("Special_Btn_text_Color_Normal", "white"), ("Special_Btn_text_Color_Focus", "accent_light"),
@@ -167,12 +178,27 @@ def layout_config():
 
 # --- generated parts: each takes the disc and bin folders and returns {relative path: bytes} ---
 
+def check_style_keys():
+    """The style sheet sets exactly the values the windows read."""
+    written = {(section, key) for section, entries in STYLE_SHEET.items() for key, _ in entries}
+    read = set(skin_manifest.keys())
+    if written != read:
+        raise SystemExit(f"generate.py: Layout.ini keys differ from what the windows read: "
+                         f"missing {sorted(read - written)}, unread {sorted(written - read)}")
+
+
 def part_layouts(disc, bin_dir):
+    check_style_keys()
     files = {"LayoutCfg.ini": ini_text(layout_config())}
     for name in LAYOUT_NAMES:
-        files[f"{LAYOUT_ROOT}/{name}/Layout.ini"] = ini_text(style_sheet(name))
+        sheet = style_sheet(name)
+        files[f"{LAYOUT_ROOT}/{name}/Layout.ini"] = ini_text(sheet)
         # The resume loader shows the current layout's picture.
         files[f"{LAYOUT_ROOT}/{name}/Loading.png"] = LOADER_PICTURE.read_bytes()
+        values = {(section, key): str(value) for section, entries in sheet.items() for key, value in entries}
+        palette = skin_colour.Palette(**THEMES[name].colours)
+        for relative, data in skin_layout.files(palette, values).items():
+            files[f"{LAYOUT_ROOT}/{name}/{relative}"] = data
     return files
 
 

@@ -32,4 +32,6 @@ set(DEZ_PURE_SOURCES
   src/ui/PopupLayout.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/ScrollThumb.cpp
+  src/ui/skin/SkinManifest.cpp
+  src/ui/skin/SkinVerdict.cpp
 )

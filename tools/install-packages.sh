@@ -7,6 +7,7 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 fonts-wine xvfb xauth imagemagick xdotool fonts-liberation
   googletest clang libclang-rt-14-dev
+  python3-pil
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "check/LayoutCommands.h"
 #include "check/OfferCommands.h"
 #include "check/ScrambleCommand.h"
+#include "check/SkinCommand.h"
 
 const std::vector<CheckCommand>& CheckCommands()
 {
@@ -20,6 +21,7 @@ const std::vector<CheckCommand>& CheckCommands()
         {L"eulas", L"[offers|all] [PATH] [--select N,N,...]", 0, 4, RunEulasCommand},
         {L"lang", L"", 0, 0, RunLangCommand},
         {L"translate", L"TEXT", 1, 1, RunTranslateCommand},
+        {L"skin", L"[LAYOUT]", 0, 1, RunSkinCommand},
     };
     return commands;
 }

@@ -74,12 +74,7 @@ void LayoutSelection::Load()
             UserNotice::Current().Show(L"Do not find layout path in layout config");
     }
 
-    // Without a layout path the folder is the program folder itself, not
-    // the program folder with a second backslash.
-    std::wstring layoutFolder = folder + layoutPath;
-    if (!layoutPath.empty() && layoutPath.back() != L'\\' && layoutPath.back() != L'/')
-        layoutFolder += L'\\';
-    m_controller.m_styleSheet->SetLayoutFolder(layoutFolder);
+    m_controller.m_styleSheet->SetLayoutFolder(FolderOf(layoutPath));
     m_controller.LayoutPathText = layoutPath;
 
     ini.GetInt(L"Config", L"ForceManual", 0, m_controller.ForceManual);
@@ -91,12 +86,33 @@ void LayoutSelection::Load()
     ini.Close();
 }
 
+std::wstring LayoutSelection::FolderOf(const std::wstring& layoutPath)
+{
+    // Without a layout path the folder is the program folder itself, not
+    // the program folder with a second backslash.
+    std::wstring layoutFolder = ExeFolder() + layoutPath;
+    if (!layoutPath.empty() && layoutPath.back() != L'\\' && layoutPath.back() != L'/')
+        layoutFolder += L'\\';
+    return layoutFolder;
+}
+
+std::wstring LayoutSelection::NamedLayoutFolder(const std::wstring& name)
+{
+    const std::wstring layoutPath = ConfigValue(L"LayoutPath", name);
+    return layoutPath.empty() ? std::wstring() : FolderOf(layoutPath);
+}
+
 std::wstring LayoutSelection::TabName(const std::wstring& key)
+{
+    return ConfigValue(L"TabName", key);
+}
+
+std::wstring LayoutSelection::ConfigValue(const std::wstring& section, const std::wstring& key)
 {
     IniFile ini;
     std::wstring value;
     if (ini.Open(ConfigPath())) {
-        ini.GetString(L"TabName", key, L"", value);
+        ini.GetString(section, key, L"", value);
         ini.Close();
     }
     return value;

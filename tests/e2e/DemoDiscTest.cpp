@@ -124,6 +124,21 @@ TEST(DemoDiscTest, LayoutConfigurationNamesFiveCompleteLayouts)
     }
 }
 
+// Every layout of the disc gives the windows every picture and value they read, fit for them.
+TEST(DemoDiscTest, EveryLayoutPassesTheSkinCheck)
+{
+    const std::wstring disc = E2ePaths::DemoDiscDir();
+    for (const wchar_t* name : {L"VEQ", L"ODA", L"MAV", L"QO", L"KRAG"}) {
+        SCOPED_TRACE(name);
+        DWORD code = 0;
+        std::wstring output;
+        ASSERT_TRUE(ProcessRunner::RunToEnd(disc + L"Dezozi2Check.exe", std::wstring(L"skin ") + name, disc, 60000,
+                                            code, &output));
+        EXPECT_EQ(code, 0u) << std::string(output.begin(), output.end());
+        EXPECT_NE(output.find(L"\ncomplete: "), std::wstring::npos);
+    }
+}
+
 } // namespace
 
 namespace {

@@ -40,6 +40,33 @@ int ColorText::ToInt(const std::wstring& text)
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
+bool ColorText::IsWellFormed(const std::wstring& value)
+{
+    if (value.size() < 6 || value.compare(0, 4, L"RGB(") != 0 || value.back() != L')')
+        return false;
+    const std::wstring inner = value.substr(4, value.size() - 5);
+    int components = 0;
+    size_t i = 0;
+    for (;;) {
+        while (i < inner.size() && inner[i] == L' ')
+            ++i;
+        const size_t digits = i;
+        int number = 0;
+        for (; i < inner.size() && inner[i] >= L'0' && inner[i] <= L'9' && i - digits < 3; ++i)
+            number = number * 10 + (inner[i] - L'0');
+        if (i == digits || number > 255)
+            return false;
+        while (i < inner.size() && inner[i] == L' ')
+            ++i;
+        ++components;
+        if (i == inner.size())
+            return components == 3;
+        if (inner[i] != L',' || components == 3)
+            return false;
+        ++i;
+    }
+}
+
 uint32_t ColorText::Parse(const std::wstring& value)
 {
     if (value.empty())

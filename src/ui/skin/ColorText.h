@@ -12,6 +12,9 @@ public:
     // leading white space, an optional sign, digits up to the first other
     // character, 0 without digits, saturated on overflow.
     static int ToInt(const std::wstring& text);
+    // True when the value says what Parse reads: "RGB(" first, ")" last and
+    // three numbers from 0 to 255 between commas, blanks around them allowed.
+    static bool IsWellFormed(const std::wstring& value);
 
 private:
     // Substring with negative start/length taken as 0, cut at the end.
