@@ -28,10 +28,8 @@ HERE = pathlib.Path(__file__).resolve().parent
 STATIC_DIR = HERE / "disc"
 
 PROGRAM = ["Dezozi2.exe", "Dezozi2Check.exe"]
-# Libraries and programs of the disc, by their fixed names; the optional ones are copied when the
-# build made them.
-COMPANIONS = ["VeVirodOvuz.dll", "ACPIWMI.dll", "OvcdDmi.dll", "OvTaskSched.dll", "OvSetup.exe"]
-OPTIONAL_COMPANIONS = ["TermsOfUse.exe"]
+# Libraries and programs of the disc, by their fixed names.
+COMPANIONS = ["VeVirodOvuz.dll", "ACPIWMI.dll", "OvcdDmi.dll", "OvTaskSched.dll", "OvSetup.exe", "TermsOfUse.exe"]
 # Every installer folder holds the stand-in setup; the resume loader lies in its own folder.
 SETUP_PROGRAM = "OvraSetup.exe"
 LOADER_FOLDER = "Pavv2Load"
@@ -276,9 +274,6 @@ def copy_binaries(bin_dir, disc):
         if not source.is_file():
             raise SystemExit(f"generate.py: {source} is missing; build first")
         shutil.copy2(source, disc / name)
-    for name in OPTIONAL_COMPANIONS:
-        if (bin_dir / name).is_file():
-            shutil.copy2(bin_dir / name, disc / name)
 
 
 def copy_static(disc):

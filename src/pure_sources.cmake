@@ -5,6 +5,7 @@ set(DEZ_PURE_SOURCES
   disc/OvSetup/OsRule.cpp
   disc/OvraSetup/SetupEntry.cpp
   disc/OvraSetup/SetupRequest.cpp
+  disc/TermsOfUse/TermsRules.cpp
   disc/VeVirodOvuz/LangChoice.cpp
   src/app/CCmdLineParser.cpp
   src/app/RunMode.cpp
@@ -27,6 +28,8 @@ set(DEZ_PURE_SOURCES
   src/services/PathRoot.cpp
   src/services/VersionFormat.cpp
   src/session/RestartPlan.cpp
+  src/ui/LoadingFrames.cpp
+  src/ui/PopupLayout.cpp
   src/ui/TipLayout.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp

@@ -149,10 +149,29 @@ HBRUSH CDialogEx::OnCtlColor(HDC, HWND, UINT type)
     return type == CTLCOLOR_DLG ? m_backgroundBrush : nullptr;
 }
 
+LRESULT CDialogEx::FocusedOwnerDrawButton() const
+{
+    // Owner-drawn buttons do not tell the dialog manager they are push
+    // buttons, so Enter would go to IDOK; the focused one is the default.
+    HWND focus = ::GetFocus();
+    if (!focus || ::GetParent(focus) != m_hWnd)
+        return 0;
+    wchar_t className[16] = {};
+    ::GetClassNameW(focus, className, 16);
+    if (::lstrcmpiW(className, L"Button") != 0 ||
+        (::GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK) != BS_OWNERDRAW)
+        return 0;
+    return MAKELRESULT(::GetDlgCtrlID(focus), DC_HASDEFID);
+}
+
 LRESULT CDialogEx::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_INITDIALOG) // never passed on: the dialog procedure would only see it again
         return OnInitDialog();
+    if (msg == DM_GETDEFID) {
+        if (LRESULT focused = FocusedOwnerDrawButton())
+            return focused;
+    }
     if (msg == WM_NCDESTROY)
         DialogKeyboardFilter::Remove(m_hWnd);
     return CWnd::WindowProc(msg, wParam, lParam);

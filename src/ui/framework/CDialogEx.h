@@ -45,6 +45,8 @@ protected:
     CWnd* m_pParentWnd = nullptr;
 
 private:
+    // The focused owner-drawn button as the dialog's default (Enter presses it), or 0.
+    LRESULT FocusedOwnerDrawButton() const;
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND ParentHandle() const;
 

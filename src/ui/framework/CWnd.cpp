@@ -223,6 +223,8 @@ bool CWnd::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
             return false;
         *result = TRUE;
         return true;
+    case WM_WINDOWPOSCHANGED:
+        return lParam && OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
     case WM_SIZE:
         return OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
     case WM_VSCROLL:

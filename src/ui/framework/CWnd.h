@@ -113,6 +113,9 @@ protected:
     virtual bool OnShowWindow(BOOL, UINT) { return false; }
     virtual bool OnMove(POINT) { return false; }
     virtual bool OnMoving(RECT*) { return false; }
+    // After a move, size, show or hide (SWP_SHOWWINDOW / SWP_HIDEWINDOW in
+    // flags); return false so that WM_MOVE and WM_SIZE still follow.
+    virtual bool OnWindowPosChanged(const WINDOWPOS&) { return false; }
     virtual bool OnSize(UINT, int, int) { return false; }
     virtual bool OnVScroll(UINT, int, HWND) { return false; }
     virtual bool OnDestroy() { return false; }

@@ -1,0 +1,54 @@
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "log/ScopedLogger.h"
+#include "ui/framework/CDialogEx.h"
+#include "ui/framework/GdiObject.h"
+#include "ui/skin/SkinImages.h"
+
+class CController;
+
+// The loading picture over the main window's content area while start-up
+// work runs: the empty list background with a small animation in its middle.
+// The animation's timer runs only while the window is shown.
+class CLoadingDlg : public CDialogEx {
+public:
+    explicit CLoadingDlg(CWnd* parent = nullptr);
+
+    // How the frames are blended over the background; the creator sets it.
+    void SetBlend(const BLENDFUNCTION& blend);
+
+    int FrameIndex() const { return m_frameIndex; }
+    bool Animating() const { return m_animating; }
+
+    enum : UINT_PTR { kFrameTimer = 8 };
+    static constexpr UINT kFramePeriodMs = 32;
+    // Where the frame is drawn in the window.
+    static constexpr RECT kFrameRect{383, 262, 463, 295};
+
+protected:
+    BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool OnPaint() override;
+    bool OnEraseBkgnd(HDC) override { return true; }
+    bool OnTimer(UINT_PTR id) override;
+    bool OnWindowPosChanged(const WINDOWPOS& pos) override;
+    bool OnDestroy() override;
+    // Neither Enter nor Esc closes the picture.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+private:
+    void StartAnimation();
+    void StopAnimation();
+
+    ScopedLogger m_log{L"CLoadingDlg"};
+    CController* m_controller = nullptr;
+    CBitmap m_background;
+    std::vector<CContourBitmap> m_frames;
+    int m_frameIndex = 0;
+    bool m_animating = false;
+    BLENDFUNCTION m_blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+};
