@@ -35,9 +35,8 @@ RECT ToRect(const TipBox& box)
 
 CTooltipDlg::CTooltipDlg() : CSkinOverlayDlg(IDD_TOOLTIP_DLG) {}
 
-BOOL CTooltipDlg::OnInitDialog()
+void CTooltipDlg::OnInitOverlay()
 {
-    CSkinOverlayDlg::OnInitDialog();
     m_controller = AppContext::Controller();
     for (CContourBitmap& piece : m_frame)
         piece.Reset();
@@ -49,7 +48,6 @@ BOOL CTooltipDlg::OnInitDialog()
         for (int id : {IDC_TOOLTIP_TEXT, IDC_TOOLTIP_LINK})
             ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     }
-    return TRUE;
 }
 
 void CTooltipDlg::LoadFrame()

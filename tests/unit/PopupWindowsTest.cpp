@@ -107,10 +107,13 @@ TEST(CHighlightDlg, PassesFocusAndClicksOnlyToWhomItIsTold)
 {
     TestSkin skin;
     MessageRecorder list;
+    MessageRecorder focused(WS_POPUP | WS_VISIBLE, 0, RECT{500, 500, 600, 600});
     ThreadMessagesWaiting();
     for (bool told : {false, true}) {
+        SetFocus(focused.hwnd);
         CHighlightDlg bar;
         ASSERT_TRUE(bar.Create());
+        EXPECT_EQ(GetFocus(), focused.hwnd) << "being created takes no focus";
         bar.SetBackgroundColor(RGB(0, 128, 255));
         ASSERT_TRUE(LayeredWindow::SetConstantAlpha(bar.m_hWnd, LayeredWindow::PercentToAlpha(40)));
         EXPECT_EQ(LayeredAlpha(bar.m_hWnd), 102);
