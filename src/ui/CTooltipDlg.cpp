@@ -214,10 +214,8 @@ bool CTooltipDlg::OnLButtonDown(UINT, POINT)
 
 bool CTooltipDlg::OnLButtonUp(UINT, POINT)
 {
-    if (m_hovering && !m_linkAddress.empty()) {
-        LogInfo(m_log, L"[OnLButtonUp] Open %s", m_linkAddress.c_str());
-        LinkOpener::Current().Open(m_linkAddress);
-    }
+    if (m_hovering && !m_linkAddress.empty())
+        LinkOpener::OpenLink(m_linkAddress);
     m_pressing = false;
     RepaintLink();
     return false;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "PopupTestKit.h"
 #include "config/CLanguage.h"
 #include "ui/CHighlightDlg.h"
@@ -54,6 +56,17 @@ DWORD PixelOf(HBITMAP bitmap, int x, int y)
     if (GetObjectW(bitmap, sizeof(dib), &dib) != sizeof(dib) || !dib.dsBm.bmBits)
         return 0xDEADBEEF;
     return static_cast<const DWORD*>(dib.dsBm.bmBits)[static_cast<size_t>(y) * dib.dsBm.bmWidth + x];
+}
+
+// Places and shows a shadow as its creators do, lets it paint, and says where it ended up.
+std::array<LONG, 4> ShownAt(CShadowDlg& shadow, int x, int y, int w, int h)
+{
+    shadow.SetWindowPos(nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    shadow.PostMessage(WM_PAINT);
+    PumpMessages(150);
+    RECT r{};
+    GetWindowRect(shadow.m_hWnd, &r);
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 } // namespace
@@ -121,7 +134,7 @@ TEST(CHighlightDlg, PassesFocusAndClicksOnlyToWhomItIsTold)
             bar.SetFocusOwner(list.hwnd);
             bar.SetClickTarget(list.hwnd);
         }
-        bar.SetWindowPos(HWND_TOPMOST, 100, 100, 300, 24, SWP_SHOWWINDOW);
+        bar.SetWindowPos(HWND_TOPMOST, 100, 100, 300, 24, SWP_SHOWWINDOW | SWP_NOACTIVATE);
         SetFocus(bar.m_hWnd);
         SendMessageW(bar.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 9));
         SendMessageW(bar.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(7, 9));
@@ -223,31 +236,15 @@ TEST(CShadowDlg, NineSlicePiecesAndTheWholePicture)
     EXPECT_EQ(PixelOf(picture, 300, 20), 0u) << "under the top edge pieces";
 
     // The window shows the frame at its own size; whole-picture mode takes the picture's.
-    frame.SetWindowPos(nullptr, 100, 100, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    frame.PostMessage(WM_PAINT);
+    EXPECT_EQ(ShownAt(frame, 100, 100, 600, 400), (std::array<LONG, 4>{100, 100, 700, 500}));
     CShadowDlg whole;
     ASSERT_TRUE(whole.Create());
-    whole.SetWindowPos(nullptr, 120, 110, 50, 50, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    whole.PostMessage(WM_PAINT);
-    PumpMessages(200);
-    EXPECT_EQ(WindowSize(frame.m_hWnd).cx, 600);
-    EXPECT_EQ(WindowSize(frame.m_hWnd).cy, 400);
-    EXPECT_EQ(WindowSize(whole.m_hWnd).cx, 260);
-    EXPECT_EQ(WindowSize(whole.m_hWnd).cy, 150);
-    RECT place{};
-    GetWindowRect(whole.m_hWnd, &place);
-    EXPECT_EQ(place.left, 120);
-    EXPECT_EQ(place.top, 110);
-
+    EXPECT_EQ(ShownAt(whole, 120, 110, 50, 50), (std::array<LONG, 4>{120, 110, 120 + 260, 110 + 150}));
     // Without its picture a whole-picture shadow keeps its place and size and shows nothing.
     DeleteFileW((skin.dir / L"main_shadow.png").c_str());
     CShadowDlg none;
     ASSERT_TRUE(none.Create());
-    none.SetWindowPos(nullptr, 10, 10, 50, 40, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    none.PostMessage(WM_PAINT);
-    PumpMessages(100);
-    EXPECT_EQ(WindowSize(none.m_hWnd).cx, 50);
-    EXPECT_EQ(WindowSize(none.m_hWnd).cy, 40);
+    EXPECT_EQ(ShownAt(none, 10, 10, 50, 40), (std::array<LONG, 4>{10, 10, 60, 50}));
 }
 
 TEST(CSpecialMaskDlg, PictureAndColourKey)

@@ -145,7 +145,7 @@ TEST_F(TooltipTest, LicenceLinkFirstMatchWinsAndOpensOnlyWithAnAddress)
     EXPECT_EQ(TextColourFor(tip.m_hWnd, link), kSelect);
     Mouse(WM_LBUTTONUP, box.left + 3, box.top + 3);
     EXPECT_EQ(opener.opened, std::vector<std::wstring>{L"https://vendor.example/realtek"});
-    EXPECT_EQ(log.Count(L"CTooltipDlg", L"INFO", L"[OnLButtonUp] Open https://vendor.example/realtek"), 1u);
+    EXPECT_EQ(log.Count(L"LinkOpener", L"INFO", L"[OpenLink] https://vendor.example/realtek"), 1u);
     EXPECT_EQ(TextColourFor(tip.m_hWnd, link), kFocus);
     Mouse(WM_MOUSEMOVE, box.right + 1, box.bottom);
     EXPECT_EQ(TextColourFor(tip.m_hWnd, link), kNormal);
