@@ -137,5 +137,6 @@ TEST(PopupShots, EachPopupOverABackdrop)
     EXPECT_NE(screen.Pixel(760 + 170, 140 + 30), magenta) << "the sheet beside it";
     EXPECT_EQ(screen.Pixel(760 + 120, 260 + 60), RGB(0x20, 0x60, 0xA0)) << "the picture mask's band";
     EXPECT_NE(screen.Pixel(760 + 120, 260 + 10), magenta) << "its keyed rows";
+    EXPECT_EQ(LayeredKey(special.m_hWnd), magenta);
     EXPECT_EQ(Corners(whole.m_hWnd), (std::array<LONG, 4>{500, 420, 800, 600}));
 }

@@ -110,6 +110,20 @@ inline int TakeThreadMessages()
     return n;
 }
 
+// The layered window's colour key, or CLR_INVALID; its constant alpha, or -1.
+inline COLORREF LayeredKey(HWND hwnd)
+{
+    COLORREF key = CLR_INVALID;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(hwnd, &key, nullptr, &flags) && (flags & LWA_COLORKEY) ? key : CLR_INVALID;
+}
+inline int LayeredAlpha(HWND hwnd)
+{
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
+}
+
 inline std::array<LONG, 4> Corners(HWND hwnd, bool inParent = false)
 {
     RECT r{};

@@ -11,13 +11,6 @@
 
 namespace {
 
-BYTE LayeredAlpha(HWND hwnd)
-{
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    return GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : 0;
-}
-
 // The pointer moved to a screen point through the system's input, and a click there.
 void PointerAt(int x, int y, bool click)
 {
@@ -122,10 +115,7 @@ TEST(CTransparentViewDlg, InvisibleSheetWhoseButtonPostsViewOk)
     ASSERT_TRUE(skin.WritePng(L"blackbutton_n.png", 142, 34, 0xFF202020));
     CTransparentViewDlg view;
     ASSERT_TRUE(view.Create());
-    COLORREF key = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(GetLayeredWindowAttributes(view.m_hWnd, &key, nullptr, &flags));
-    EXPECT_EQ(key, RGB(255, 0, 255));
+    EXPECT_EQ(LayeredKey(view.m_hWnd), RGB(255, 0, 255));
     EXPECT_EQ(Corners(view.GetDlgItem(IDOK), true), (std::array<LONG, 4>{0, 0, 142, 34}));
     EXPECT_EQ(view.Button().GetWindowText(), L"Install Now");
     EXPECT_TRUE(view.Button().HasFont());

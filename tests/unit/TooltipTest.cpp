@@ -76,11 +76,8 @@ protected:
 
 TEST_F(TooltipTest, HeightsAndTheFirstMatchingLicence)
 {
-    COLORREF key = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(GetLayeredWindowAttributes(tip.m_hWnd, &key, nullptr, &flags));
-    EXPECT_EQ(key, RGB(255, 0, 255));
-    EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
+    EXPECT_EQ(LayeredKey(tip.m_hWnd), RGB(255, 0, 255));
+    EXPECT_EQ(LayeredAlpha(tip.m_hWnd), -1) << "keyed, not translucent";
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)), sizeof(font), &font);
     EXPECT_EQ(font.lfHeight, 16);
