@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <typeinfo>
 
 #include "config/CController.h"
 #include "ui/AppContext.h"
@@ -73,9 +74,13 @@ void PaintTimes(HWND window, const char* what, int rounds = 200)
     std::printf("  paint %-28s %8.3f ms\n", what, (NowMs() - start) / rounds);
 }
 
+bool g_verbose = false;
+
 template <class Popup>
 void CreateAndDestroy(CWnd* owner, const std::function<void(Popup&)>& configure = {})
 {
+    if (g_verbose)
+        std::printf("  churn %s\n", typeid(Popup).name());
     WindowPtr<Popup> popup(new Popup());
     if (configure)
         configure(*popup);
@@ -148,9 +153,11 @@ int wmain(int argc, wchar_t** argv)
         CreateAndDestroy<CHighlightDlg>(&dialog);
         CreateAndDestroy<CTransparentViewDlg>(&dialog);
         CreateAndDestroy<CSpecialMaskDlg>(&dialog);
-        CreateAndDestroy<CListComponentDlg>(&dialog);
+        CreateAndDestroy<CListComponentDlg>(&dialog, [](CListComponentDlg& h) { h.m_hostHeight = 400; });
     };
+    g_verbose = true;
     round();
+    g_verbose = false;
     Counts before = Measure();
     start = NowMs();
     for (int i = 0; i < 100; ++i)
