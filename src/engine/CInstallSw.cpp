@@ -129,7 +129,12 @@ int CInstallSw::Run()
     Notify(6);
     const DWORD stopBy = DetectFinish();
     const bool stopped = stopBy == WAIT_OBJECT_0 + 2;
-    m_cutShort = stopped;
+    // Without a watch on its end the setup may still be running: the run
+    // has failed, and neither the item nor a restart may follow.
+    const bool watched = stopped || stopBy == WAIT_OBJECT_0 || stopBy == WAIT_OBJECT_0 + 1 || stopBy == WAIT_TIMEOUT;
+    if (!watched)
+        LogError(m_log, L"[DetectFinish] No watch on the setup's end, Software:(%d)", m_item.ItemNo);
+    m_cutShort = stopped || !watched;
 
     const long long elapsed = static_cast<long long>(time(nullptr)) - start;
     const int timeout = m_timeOutFinish ? m_timeOutFinish->GetTimeout() : 0;
@@ -145,7 +150,7 @@ int CInstallSw::Run()
             m_killWarn2->EndSuppress();
     }
     Notify(5);
-    if (stopped || !PauseSeconds(GetWaitTime(L"WaitAfterInstall")))
+    if (m_cutShort || !PauseSeconds(GetWaitTime(L"WaitAfterInstall")))
         return Notify(1);
     LogInfo(m_log, kRule);
     if (RunStop::Pause(1000))

@@ -222,6 +222,11 @@ int CSoftwareCtl::ExecuteAll(int roundFlag)
             return 1;
         }
         m_pSilentUninstall->Execute();
+        // An uninstaller that may still run is no ground for the reinstall.
+        if (m_pSilentUninstall->WasCutShort()) {
+            LogDebug(m_log, L"[ExecuteAll] End");
+            return 1;
+        }
         // Lets the uninstaller's leftovers settle before the reinstall.
         if (upgrade == 1 && RunStop::Pause(10000)) {
             LogDebug(m_log, L"[ExecuteAll] End");

@@ -220,3 +220,29 @@ TEST(ProgressRecord, EveryReadSeesTheLastWrite)
         ASSERT_EQ(selected, round % 2) << round;
     }
 }
+
+TEST(ProgressRecord, AFreshRecordIsOneStepForAWriterOfAnotherItem)
+{
+    TempFolder folder(L"dez_record");
+    ProgressRecord record(folder / L"Ovcd_ProcessLog.ini");
+    record.ResetProgressRecord(L"B650M", 1);
+
+    // While the run's worker writes item 2's keys (each write reads the file
+    // and puts it back), the window's thread saves a time and starts the
+    // record afresh: no write of the worker may bring the old record back.
+    std::atomic<bool> running{true};
+    std::thread worker([&] {
+        for (int i = 0; running; ++i)
+            record.WriteItemFlag(2, i % 2 ? L"Doned" : L"Installed", i % 3);
+    });
+    int revived = 0;
+    for (int round = 1; round <= 100; ++round) {
+        record.SaveCurrentTime(round);
+        Sleep(round % 3); // lets the worker's write begin
+        record.ResetProgressRecord(L"B650M", 1);
+        revived += record.GetSavedTime(true) != 0;
+    }
+    running = false;
+    worker.join();
+    EXPECT_EQ(revived, 0);
+}
