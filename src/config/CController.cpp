@@ -79,7 +79,7 @@ void CController::SetProgressRecordPath(const std::wstring& path)
 
 void CController::SetInstalled(CSoftwareCtl& sw, ItemStatus status, int manual)
 {
-    Record().SetInstalled(sw, status, manual);
+    Record().SetInstalled(sw.Item().ItemNo, status, manual);
 }
 
 void CController::SaveCurrentTime(int seconds)

@@ -3,8 +3,7 @@
 
 #include "engine/NotifyCallBack.h"
 
-// One way of running an item: kind 0 install, 1 uninstall, 2 silent install,
-// 3 silent uninstall.
+// One way of running an item, one of the kinds of SwKind.
 class ISoftware {
 public:
     virtual ~ISoftware() = default;
