@@ -8,6 +8,7 @@
 #include "log/CInfoTracker.h"
 #include "probes/ExeFolder.h"
 #include "resource.h"
+#include "services/FileExists.h"
 #include "ui/AppContext.h"
 #include "ui/CHighlightDlg.h"
 #include "ui/LinkOpener.h"
@@ -167,7 +168,7 @@ void CDezozi2Dlg::LoadImages()
     std::wstring folder = style ? style->LayoutFolder() : std::wstring();
     m_background.Reset(LoadPngBitmap(folder + L"install_bg.png"));
     m_logo.Reset(LoadPngBitmap(folder + L"logo.png"));
-    if (FileExistsOnDisk(folder + L"install_single_bg.png"))
+    if (FileExists(folder + L"install_single_bg.png"))
         m_buttonBackground.Reset(LoadPngBitmap(folder + L"install_single_bg.png"));
 }
 
@@ -377,9 +378,12 @@ void CDezozi2Dlg::SelectTab(int tab)
     m_highlightSliding = true;
     if (!m_slideTimerRunning)
         m_slideTimerRunning = SetTimer(kSlideTimer, 10) != 0;
-    for (int other = 0; other < MainLayout::kTabCount; ++other)
-        SkinTab(other, false);
+    // The others already wear their normal look: only the last one
+    // selected needs it back.
+    if (m_selectedTab >= 0 && m_selectedTab != tab)
+        SkinTab(m_selectedTab, false);
     SkinTab(tab, true);
+    m_selectedTab = tab;
     if (m_controller)
         m_controller->CurrentTab = tab;
     OpenSubDialog(tab + 1);
