@@ -30,7 +30,9 @@ set(DEZ_PURE_SOURCES
   src/session/RestartPlan.cpp
   src/ui/LoadingFrames.cpp
   src/ui/PopupLayout.cpp
+  src/ui/TipLayout.cpp
   src/ui/skin/ColorText.cpp
+  src/ui/skin/FramePieces.cpp
   src/ui/skin/ScrollThumb.cpp
   src/ui/skin/SkinManifest.cpp
   src/ui/skin/SkinVerdict.cpp

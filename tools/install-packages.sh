@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build python3
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine64 fonts-wine xvfb xauth imagemagick xdotool fonts-liberation
+  wine64 fonts-wine xvfb xauth xcompmgr imagemagick xdotool fonts-liberation
   googletest clang libclang-rt-14-dev
   python3-pil
 )

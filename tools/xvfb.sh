@@ -19,7 +19,22 @@ xvfb_start() {
   echo "Xvfb did not start" >&2
   return 1
 }
+# A compositor on this shell's display, so that translucent and per-pixel-alpha
+# windows blend as on Windows (without one they show solid). Ends with xvfb_stop.
+xcompmgr_start() {
+  [ -n "${DISPLAY:-}" ] && command -v xcompmgr >/dev/null || return 1
+  [ -n "${XCOMPMGR_PID:-}" ] && return 0
+  xcompmgr -d "$DISPLAY" >/dev/null 2>&1 &
+  XCOMPMGR_PID=$!
+  sleep 0.3
+  kill -0 "$XCOMPMGR_PID" 2>/dev/null || { unset XCOMPMGR_PID; return 1; }
+}
 xvfb_stop() {
+  if [ -n "${XCOMPMGR_PID:-}" ]; then
+    kill "$XCOMPMGR_PID" 2>/dev/null
+    wait "$XCOMPMGR_PID" 2>/dev/null
+    unset XCOMPMGR_PID
+  fi
   [ -n "${XVFB_PID:-}" ] || return 0
   kill "$XVFB_PID" 2>/dev/null
   wait "$XVFB_PID" 2>/dev/null
