@@ -31,6 +31,11 @@ void PopupFrame::Paint(HDC dc, SIZE client, COLORREF panel) const
     const FramePieces frame(kCornerWidth, kCornerHeight, kEdgeStep);
     for (const FramePieces::Place& place : frame.Places(client.cx, client.cy))
         m_pieces[place.piece].Draw(dc, place.x, place.y);
+    // A pop-up lower than 160 or narrower than 312 has no inner panel; a
+    // rectangle with its edges the wrong way round would paint a band over
+    // the overlapping corner pieces.
+    if (client.cx - kCornerWidth <= kCornerWidth || client.cy - kCornerHeight <= kCornerHeight)
+        return;
     CBrush brush(::CreateSolidBrush(panel));
     CPen pen(::CreatePen(PS_SOLID, 1, panel));
     CSelectObject keepBrush(dc, brush);

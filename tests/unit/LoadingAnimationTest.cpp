@@ -4,7 +4,6 @@
 
 #include "DialogTemplate.h"
 #include "PopupTestKit.h"
-#include "Screenshots.h"
 #include "ui/CLoadingDlg.h"
 #include "ui/LoadingFrames.h"
 
@@ -79,9 +78,6 @@ TEST_F(LoadingAnimationTest, FramesAdvanceOnlyWhileShown)
     EXPECT_EQ(Shown(loading, 383 + 79, 262 + 32), AsColorRef(FrameArgb(loading.FrameIndex() + 1)));
     EXPECT_EQ(Shown(loading, 383 + 80, 262 + 16), AsColorRef(kBackground));
     EXPECT_EQ(Shown(loading, 5, 5), AsColorRef(kBackground));
-    RECT placed{};
-    loading.GetWindowRect(&placed);
-    SaveShot(L"loading", placed);
 
     // Hidden by any means, the timer goes; shown again, it comes back.
     loading.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);

@@ -7,9 +7,10 @@
 #include "ModalScript.h"
 #include "PopupSkin.h"
 #include "PopupTestKit.h"
-#include "Screenshots.h"
 #include "resource.h"
+#include "TestPng.h"
 #include "ui/CPopupDlg.h"
+#include "ui/PopupFrame.h"
 
 namespace {
 
@@ -123,7 +124,6 @@ TEST_F(MessagePopupTest, NoticeShowsOneOkButtonAndAnswersTwo)
                                    seen = Look(popup);
                                    line = LineSize(dialog, popup.m_message);
                                    focusOnOk = GetFocus() == GetDlgItem(dialog, IDCANCEL);
-                                   SaveShot(L"popup_notice", seen.shadow);
                                },
                                [](HWND dialog) { SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0); }});
     EXPECT_EQ(popup.DoModal(), 2);
@@ -156,10 +156,7 @@ TEST_F(MessagePopupTest, QuestionAnswersOneForYesAndTwoOtherwise)
         CPopupDlg popup;
         popup.m_message = L"Install now?";
         popup.m_type = 1;
-        ModalScript script(popup, {[&](HWND) {
-                                       seen = Look(popup);
-                                       SaveShot(L"popup_question", seen.shadow);
-                                   },
+        ModalScript script(popup, {[&](HWND) { seen = Look(popup); },
                                    [](HWND dialog) { SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); }});
         EXPECT_EQ(popup.DoModal(), 1);
     }
@@ -302,4 +299,32 @@ TEST_F(MessagePopupTest, DerivedPopupsFillTheSteps)
     EXPECT_NE(std::find(popup.steps.begin(), popup.steps.end(), L"paint"), popup.steps.end());
     // 2100 ... 2109 reach the pop-up and keep it open; command 1 too, before it closes.
     EXPECT_EQ(popup.commands, (std::vector<int>{2105, IDOK}));
+}
+
+TEST_F(MessagePopupTest, FrameOverlapsWhenSmallAndFramesAPanelWhenLarge)
+{
+    // Pieces in colours of their own: the last one drawn shows where they overlap.
+    ASSERT_TRUE(skin.WriteSolidPng(L"popup_down_left.png", 156, 80, 0xFF00FF00));
+    ASSERT_TRUE(skin.WriteSolidPng(L"popup_top_middle.png", 2, 80, 0xFFFF0000));
+    PopupFrame frame;
+    frame.Load(skin.dir.Path());
+    auto paint = [&frame](SIZE size, POINT at) {
+        CBitmap canvas(CBitmap::CreateDib32(size.cx, size.cy));
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, canvas);
+        frame.Paint(dc, size, RGB(22, 34, 52));
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        return BitmapPixel(canvas, at.x, at.y) & 0xFFFFFF;
+    };
+    // 450 x 123: the down-left corner lies over the top-left one, the top
+    // edge runs between the corners, and there is no panel to paint.
+    EXPECT_EQ(paint(SIZE{450, 123}, POINT{20, 60}), 0x00FF00u);
+    EXPECT_EQ(paint(SIZE{450, 123}, POINT{200, 20}), 0xFF0000u);
+    EXPECT_EQ(paint(SIZE{450, 123}, POINT{200, 60}), 0x305070u);
+    // 450 x 300: the panel (156, 80)-(294, 220) in the style sheet's colour.
+    EXPECT_EQ(paint(SIZE{450, 300}, POINT{200, 150}), 0x162234u);
+    EXPECT_EQ(paint(SIZE{450, 300}, POINT{293, 219}), 0x162234u);
+    EXPECT_EQ(paint(SIZE{450, 300}, POINT{200, 221}), 0x305070u);
+    EXPECT_EQ(paint(SIZE{450, 300}, POINT{20, 150}), 0x305070u);
 }

@@ -9,7 +9,6 @@
 #include "ModalScript.h"
 #include "PopupSkin.h"
 #include "PopupTestKit.h"
-#include "Screenshots.h"
 #include "resource.h"
 #include "ui/CPopupListDlg.h"
 #include "ui/WindowMessages.h"
@@ -94,7 +93,6 @@ TEST_F(VideoListTest, ShowsTheSpecialItemsAndAsksTheMainWindowToRunTheClickedOne
              cancelText = text;
              GetWindowTextW(GetDlgItem(dialog, IDC_POPUPLIST_TITLE), text, 64);
              titleText = text;
-             SaveShot(L"video_list", shadow);
          },
          [&](HWND dialog) {
              // Row 2 under the pointer: the highlight lies over it.
