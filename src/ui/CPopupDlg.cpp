@@ -23,11 +23,6 @@ COLORREF StyleColor(const StyleSheet* style, const wchar_t* section, const wchar
     return style ? style->GetColor(section, key) : 0;
 }
 
-void MoveTo(HWND control, const PopupLayout::Box& box)
-{
-    ::MoveWindow(control, box.left, box.top, box.right - box.left, box.bottom - box.top, TRUE);
-}
-
 } // namespace
 
 CPopupDlg::CPopupDlg(CWnd* parent) : CDialogEx(IDD_POPUP_DLG, parent) {}
@@ -40,9 +35,7 @@ BOOL CPopupDlg::OnInitDialog()
     MakeBorderless();
     m_controller = AppContext::Controller();
     const StyleSheet* style = AppContext::Style();
-    m_btnOk.SubclassDlgItem(IDOK, this);
-    m_btnCancel.SubclassDlgItem(IDCANCEL, this);
-    m_btnClose.SubclassDlgItem(IDC_POPUP_CLOSE, this);
+    m_buttons.Bind(this);
 
     m_frame.Load(style ? style->LayoutFolder() : std::wstring());
     LoadExtraImages();
@@ -63,14 +56,14 @@ BOOL CPopupDlg::OnInitDialog()
         CSelectObject font(dc, m_messageFont);
         ::GetTextExtentPoint32W(dc, message.c_str(), static_cast<int>(message.size()), &line);
     }
-    MoveTo(text, PopupLayout::MessageRect(PopupLayout::MessageHeight(breaks, line.cx, line.cy)));
+    PopupButtons::MoveTo(text, PopupLayout::MessageRect(PopupLayout::MessageHeight(breaks, line.cx, line.cy)));
 
-    m_btnOk.SetWindowText(Translate(L"Yes"));
-    m_btnCancel.SetWindowText(Translate(L"No"));
+    m_buttons.ok.SetWindowText(Translate(L"Yes"));
+    m_buttons.cancel.SetWindowText(Translate(L"No"));
     // A notice's hidden buttons must not take the first focus.
     if (m_type == 0) {
-        m_btnOk.ShowWindow(SW_HIDE);
-        m_btnClose.ShowWindow(SW_HIDE);
+        m_buttons.ok.ShowWindow(SW_HIDE);
+        m_buttons.close.ShowWindow(SW_HIDE);
     }
     PostMessage(MSG_DEFERRED_INIT);
     return TRUE;
@@ -91,9 +84,7 @@ void CPopupDlg::LayoutPopup()
     GetPopupSize(width, height);
     MoveWindow(PopupLayout::CentredOrigin(::GetSystemMetrics(SM_CXSCREEN), width),
                PopupLayout::CentredOrigin(::GetSystemMetrics(SM_CYSCREEN), height), width, height, FALSE);
-    MoveTo(m_btnCancel, PopupLayout::NegativeButton(width, height));
-    MoveTo(m_btnOk, PopupLayout::AffirmativeButton(width, height));
-    MoveTo(m_btnClose, PopupLayout::CloseButton(width));
+    m_buttons.Arrange(m_frame, m_hWnd, width, height, PopupLayout::AffirmativeButton(width, height));
     SetUpButtons();
     m_shadow.Remember(*this);
     SetTimer(kFollowTimer, kFollowPeriodMs);
@@ -102,14 +93,8 @@ void CPopupDlg::LayoutPopup()
 
 void CPopupDlg::SetUpButtons()
 {
-    const StyleSheet* style = AppContext::Style();
-    if (style) {
-        m_frame.SkinBlueButton(m_btnOk, *style, m_hWnd);
-        m_frame.SkinBlueButton(m_btnCancel, *style, m_hWnd);
-    }
-    m_btnOk.SetWindowText(Translate(L"Yes"));
-    m_btnCancel.SetWindowText(Translate(m_type == 0 ? L"OK" : L"No"));
-    m_frame.SkinCloseButton(m_btnClose);
+    m_buttons.ok.SetWindowText(Translate(L"Yes"));
+    m_buttons.cancel.SetWindowText(Translate(m_type == 0 ? L"OK" : L"No"));
 
     HWND title = GetDlgItem(IDC_POPUP_TITLE);
     ::MoveWindow(title, 10, 5, 409, 25, TRUE);
@@ -118,10 +103,10 @@ void CPopupDlg::SetUpButtons()
     m_shadow.Show(*this);
 
     if (m_type == 0) {
-        m_btnOk.ShowWindow(SW_HIDE);
-        m_btnClose.ShowWindow(SW_HIDE);
+        m_buttons.ok.ShowWindow(SW_HIDE);
+        m_buttons.close.ShowWindow(SW_HIDE);
     } else {
-        m_btnCancel.ShowWindow(SW_SHOW);
+        m_buttons.cancel.ShowWindow(SW_SHOW);
     }
     SetupExtraControls();
     FocusFirstButton();
@@ -129,7 +114,7 @@ void CPopupDlg::SetUpButtons()
 
 void CPopupDlg::FocusFirstButton()
 {
-    for (const CxSkinButton* button : {&m_btnOk, &m_btnCancel, &m_btnClose}) {
+    for (const CxSkinButton* button : {&m_buttons.ok, &m_buttons.cancel, &m_buttons.close}) {
         if (button->IsWindowVisible() && button->IsWindowEnabled()) {
             SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button->m_hWnd), TRUE);
             return;

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "log/ScopedLogger.h"
+#include "ui/PopupButtons.h"
 #include "ui/PopupFrame.h"
 #include "ui/PopupShadow.h"
 #include "ui/framework/CDialogEx.h"
 #include "ui/framework/GdiObject.h"
-#include "ui/skin/CxSkinButton.h"
 
 class CController;
 
@@ -59,9 +59,7 @@ protected:
     bool OnDestroy() override;
 
     CController* m_controller = nullptr;
-    CxSkinButton m_btnOk{this};
-    CxSkinButton m_btnCancel{this};
-    CxSkinButton m_btnClose{this};
+    PopupButtons m_buttons{this};
     PopupFrame m_frame;
     PopupShadow m_shadow;
 

@@ -16,11 +16,6 @@
 
 namespace {
 
-void MoveTo(HWND control, int x, int y, int width, int height)
-{
-    ::MoveWindow(control, x, y, width, height, TRUE);
-}
-
 RECT AsRect(const PopupLayout::Box& box)
 {
     return RECT{box.left, box.top, box.right, box.bottom};
@@ -39,9 +34,7 @@ BOOL CPopupListDlg::OnInitDialog()
     m_controller = AppContext::Controller();
     m_rowArea = RECT{8, 37, 707, 161};
     m_visibleRows = PopupLayout::kVisibleRows;
-    m_btnOk.SubclassDlgItem(IDOK, this);
-    m_btnCancel.SubclassDlgItem(IDCANCEL, this);
-    m_btnClose.SubclassDlgItem(IDC_POPUP_CLOSE, this);
+    m_buttons.Bind(this);
 
     CreateHighlight();
     CreateRowHost();
@@ -127,22 +120,19 @@ void CPopupListDlg::SetUp()
 {
     MoveWindow(::GetSystemMetrics(SM_CXSCREEN) / 2 - 362, ::GetSystemMetrics(SM_CYSCREEN) / 2 - 118,
                PopupLayout::kListWidth, PopupLayout::kListHeight, FALSE);
+    // Both answers share the place of the pop-ups' negative button.
+    const PopupLayout::Box answer = PopupLayout::NegativeButton(PopupLayout::kListWidth, PopupLayout::kListHeight);
+    m_buttons.Arrange(m_frame, m_hWnd, PopupLayout::kListWidth, PopupLayout::kListHeight, answer);
     const StyleSheet* style = AppContext::Style();
-    MoveTo(m_btnOk, 571, 191, 142, 34);
-    MoveTo(m_btnCancel, 571, 191, 142, 34);
     if (style) {
-        m_frame.SkinBlueButton(m_btnOk, *style, m_hWnd);
-        m_frame.SkinBlueButton(m_btnCancel, *style, m_hWnd);
         m_rowFont.CreateFontIndirect(SkinFont(m_hWnd, style->GetInt(L"EULADLG", L"Eula_text_Font_Size")));
         m_titleFont.CreateFontIndirect(SkinFont(m_hWnd, style->GetInt(L"POPUPDLG", L"Popup_Title_text_Font_Size")));
     }
-    m_btnOk.SetWindowText(Translate(L"Yes"));
-    m_btnOk.ShowWindow(SW_HIDE);
-    m_btnCancel.SetWindowText(Translate(L"Close"));
-    MoveTo(m_btnClose, 694, 5, 20, 20);
-    m_frame.SkinCloseButton(m_btnClose);
+    m_buttons.ok.SetWindowText(Translate(L"Yes"));
+    m_buttons.ok.ShowWindow(SW_HIDE);
+    m_buttons.cancel.SetWindowText(Translate(L"Close"));
     HWND title = GetDlgItem(IDC_POPUPLIST_TITLE);
-    MoveTo(title, 10, 5, 670, 25);
+    ::MoveWindow(title, 10, 5, 670, 25, TRUE);
     ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.Get()), FALSE);
     ::SetWindowTextW(title, Translate(L"Video").c_str());
     m_shadow.Show(*this);
@@ -154,7 +144,7 @@ LRESULT CPopupListDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         m_shadow.Remember(*this);
         SetTimer(kFollowTimer, kFollowPeriodMs);
         // The hidden Yes was first in line; the keyboard starts on Close.
-        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_btnCancel.m_hWnd), TRUE);
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_buttons.cancel.m_hWnd), TRUE);
         return 0;
     }
     return CDialogEx::WindowProc(msg, wParam, lParam);

@@ -5,12 +5,12 @@
 
 #include "log/ScopedLogger.h"
 #include "ui/CHighlightDlg.h"
+#include "ui/PopupButtons.h"
 #include "ui/PopupFrame.h"
 #include "ui/PopupShadow.h"
 #include "ui/framework/CDialogEx.h"
 #include "ui/framework/GdiObject.h"
 #include "ui/skin/CListComponentDlg.h"
-#include "ui/skin/CxSkinButton.h"
 
 class CController;
 class CSoftwareCtl;
@@ -59,9 +59,7 @@ private:
     ScopedLogger m_log{L"CPopupListDlg"};
     CController* m_controller = nullptr;
     PopupFrame m_frame;
-    CxSkinButton m_btnOk{this};
-    CxSkinButton m_btnCancel{this};
-    CxSkinButton m_btnClose{this};
+    PopupButtons m_buttons{this};
     RECT m_rowArea{8, 37, 707, 161};
     int m_visibleRows = 4;
     std::vector<CSoftwareCtl*> m_rows;
