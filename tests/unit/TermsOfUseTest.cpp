@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CompanionHelpers.h"
+#include "Screenshots.h"
 #include "WindowInput.h"
 
 using namespace companions;
@@ -146,6 +147,7 @@ TEST_F(TermsOfUseTest, ShowsTheSystemLanguagesTermsAndAcceptsWithEnter)
     EXPECT_EQ(decline.right, r.right - 20);
     EXPECT_EQ(decline.bottom, r.bottom - 20);
     EXPECT_EQ(accept.right, decline.left - 12);
+    SaveShot(L"terms_of_use", r);
 
     // Enter inside the text answers nothing; on the focused Accept it accepts.
     ASSERT_EQ(TermsProcess::Focus(window), GetDlgItem(window, kAccept));
