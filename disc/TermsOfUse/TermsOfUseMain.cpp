@@ -9,6 +9,7 @@
 #include "TermsOfUse/TermsFiles.h"
 #include "TermsOfUse/TermsWindow.h"
 #include "config/CLanguage.h"
+#include "probes/ExeFolder.h"
 
 namespace {
 
@@ -18,19 +19,11 @@ constexpr int kExitNoTerms = 2;
 constexpr int kExitNoResult = 3;
 constexpr int kExitNoWindow = 4;
 
-std::wstring ProgramFolder()
-{
-    std::wstring path(32768, L'\0');
-    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    path.resize(n);
-    return path.substr(0, path.find_last_of(L'\\') + 1);
-}
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
-    const std::wstring folder = ProgramFolder();
+    const std::wstring folder = ExeFolder();
     const TermsConfig config = TermsConfig::Load(folder + L"TermsOfUse.ini");
     const std::wstring notice = TermsFiles::NoticePath();
 

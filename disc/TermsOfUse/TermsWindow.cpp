@@ -91,7 +91,7 @@ INT_PTR CALLBACK TermsWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     return self ? self->Handle(msg, wParam, lParam) : FALSE;
 }
 
-INT_PTR TermsWindow::Finish(HWND hwnd, LRESULT result)
+INT_PTR TermsWindow::Reply(HWND hwnd, LRESULT result)
 {
     SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
     return TRUE;
@@ -100,6 +100,13 @@ INT_PTR TermsWindow::Finish(HWND hwnd, LRESULT result)
 void TermsWindow::Init()
 {
     SetWindowTextW(m_hwnd, m_config.title.c_str());
+    // The system gives dialogs edges of their own; the client area is the whole window.
+    SetWindowLongPtrW(m_hwnd, GWL_STYLE,
+                      (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME)) |
+                          WS_POPUP);
+    SetWindowLongPtrW(m_hwnd, GWL_EXSTYLE,
+                      GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) &
+                          ~static_cast<LONG_PTR>(WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE));
     m_textFont = DialogFontWithHeight(m_hwnd, 15, FW_NORMAL);
     m_titleFont = DialogFontWithHeight(m_hwnd, 20, FW_BOLD);
     m_panelBrush = CreateSolidBrush(m_config.panel);
@@ -108,7 +115,7 @@ void TermsWindow::Init()
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     SetWindowPos(m_hwnd, nullptr, work.left + (work.right - work.left - kWidth) / 2,
-                 work.top + (work.bottom - work.top - kHeight) / 2, kWidth, kHeight, SWP_NOZORDER);
+                 work.top + (work.bottom - work.top - kHeight) / 2, kWidth, kHeight, SWP_NOZORDER | SWP_FRAMECHANGED);
 
     HWND text = GetDlgItem(m_hwnd, IDC_TERMS_TEXT);
     const int buttonTop = kHeight - kMargin - kButtonHeight;
@@ -155,14 +162,14 @@ INT_PTR TermsWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             return FALSE;
         }
     case DM_GETDEFID:
-        return Finish(m_hwnd, DefaultButton());
+        return Reply(m_hwnd, DefaultButton());
     case WM_NCHITTEST: {
         POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ScreenToClient(m_hwnd, &pt);
-        return Finish(m_hwnd, pt.y >= 0 && pt.y < kTitleHeight ? HTCAPTION : HTCLIENT);
+        return Reply(m_hwnd, pt.y >= 0 && pt.y < kTitleHeight ? HTCAPTION : HTCLIENT);
     }
     case WM_ERASEBKGND:
-        return Finish(m_hwnd, TRUE);
+        return Reply(m_hwnd, TRUE);
     case WM_PAINT:
         Paint();
         return TRUE;

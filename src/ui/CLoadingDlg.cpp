@@ -2,13 +2,12 @@
 
 #include "resource.h"
 #include "ui/AppContext.h"
-#include "ui/LoadingFrames.h"
 #include "ui/WindowMessages.h"
 #include "ui/framework/CMemDC.h"
 #include "ui/framework/CPaintDC.h"
 #include "ui/skin/StyleSheet.h"
 
-CLoadingDlg::CLoadingDlg(CWnd* parent) : CDialogEx(IDD_LOADING_DLG, parent) {}
+CLoadingDlg::CLoadingDlg(CWnd* parent) : CSkinOverlayDlg(IDD_LOADING_DLG, parent) {}
 
 void CLoadingDlg::SetBlend(const BLENDFUNCTION& blend)
 {
@@ -19,17 +18,15 @@ void CLoadingDlg::SetBlend(const BLENDFUNCTION& blend)
 
 BOOL CLoadingDlg::OnInitDialog()
 {
-    CDialogEx::OnInitDialog();
-    MakeBorderless();
+    CSkinOverlayDlg::OnInitDialog();
     m_controller = AppContext::Controller();
     StyleSheet* style = AppContext::Style();
     std::wstring folder = style ? style->LayoutFolder() : std::wstring();
     m_background.Reset(LoadPngBitmap(folder + L"singlelist_bg.png"));
-    m_frames.clear();
-    m_frames.reserve(LoadingFrames::kCount);
     for (int n = 1; n <= LoadingFrames::kCount; ++n) {
-        m_frames.emplace_back(LoadPngBitmap(folder + L"Loading\\" + LoadingFrames::FileName(n)));
-        m_frames.back().m_blend = m_blend;
+        CContourBitmap& frame = m_frames[static_cast<size_t>(n - 1)];
+        frame.Reset(LoadPngBitmap(folder + L"Loading\\" + LoadingFrames::FileName(n)));
+        frame.m_blend = m_blend;
     }
     // Created hidden: the timer starts when the window is shown.
     if (IsWindowVisible())
@@ -42,7 +39,7 @@ LRESULT CLoadingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == MSG_DEFERRED_INIT)
         return 0; // nothing is left to set up
-    return CDialogEx::WindowProc(msg, wParam, lParam);
+    return CSkinOverlayDlg::WindowProc(msg, wParam, lParam);
 }
 
 void CLoadingDlg::StartAnimation()

@@ -1,10 +1,11 @@
 #pragma once
 #include <windows.h>
 
-#include <vector>
+#include <array>
 
 #include "log/ScopedLogger.h"
-#include "ui/framework/CDialogEx.h"
+#include "ui/CSkinOverlayDlg.h"
+#include "ui/LoadingFrames.h"
 #include "ui/framework/GdiObject.h"
 #include "ui/skin/SkinImages.h"
 
@@ -13,7 +14,7 @@ class CController;
 // The loading picture over the main window's content area while start-up
 // work runs: the empty list background with a small animation in its middle.
 // The animation's timer runs only while the window is shown.
-class CLoadingDlg : public CDialogEx {
+class CLoadingDlg : public CSkinOverlayDlg {
 public:
     explicit CLoadingDlg(CWnd* parent = nullptr);
 
@@ -36,9 +37,6 @@ protected:
     bool OnTimer(UINT_PTR id) override;
     bool OnWindowPosChanged(const WINDOWPOS& pos) override;
     bool OnDestroy() override;
-    // Neither Enter nor Esc closes the picture.
-    void OnOK() override {}
-    void OnCancel() override {}
 
 private:
     void StartAnimation();
@@ -47,7 +45,7 @@ private:
     ScopedLogger m_log{L"CLoadingDlg"};
     CController* m_controller = nullptr;
     CBitmap m_background;
-    std::vector<CContourBitmap> m_frames;
+    std::array<CContourBitmap, LoadingFrames::kCount> m_frames;
     int m_frameIndex = 0;
     bool m_animating = false;
     BLENDFUNCTION m_blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};

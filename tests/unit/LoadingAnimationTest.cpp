@@ -3,14 +3,9 @@
 #include <windows.h>
 
 #include "DialogTemplate.h"
-#include "Screenshots.h"
-#include "TempFolder.h"
-#include "TestPng.h"
-#include "config/CController.h"
-#include "ui/AppContext.h"
+#include "PopupTestKit.h"
 #include "ui/CLoadingDlg.h"
 #include "ui/LoadingFrames.h"
-#include "ui/skin/StyleSheet.h"
 
 namespace {
 
@@ -27,22 +22,6 @@ COLORREF AsColorRef(DWORD argb)
     return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }
 
-void PumpFor(DWORD ms)
-{
-    const ULONGLONG end = GetTickCount64() + ms;
-    for (;;) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        ULONGLONG now = GetTickCount64();
-        if (now >= end)
-            return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-    }
-}
-
 // What the window shows at a client point after a full repaint.
 COLORREF Shown(HWND hwnd, int x, int y)
 {
@@ -57,25 +36,18 @@ class LoadingAnimationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(WriteSolidPng(m_skin / L"singlelist_bg.png", 845, 590, kBackground));
-        m_controller.GetStyleSheet()->SetLayoutFolder(m_skin.Path());
-        AppContext::SetControllerOverride(&m_controller);
+        ASSERT_TRUE(m_skin.WriteSolidPng(L"singlelist_bg.png", 845, 590, kBackground));
         ASSERT_TRUE(m_owner.Create());
     }
-    void TearDown() override
-    {
-        m_owner.DestroyWindow();
-        AppContext::SetControllerOverride(nullptr);
-    }
+    void TearDown() override { m_owner.DestroyWindow(); }
     void WriteFrames()
     {
-        CreateDirectoryW((m_skin / L"Loading").c_str(), nullptr);
+        CreateDirectoryW((m_skin.dir / L"Loading").c_str(), nullptr);
         for (int n = 1; n <= LoadingFrames::kCount; ++n)
-            ASSERT_TRUE(WriteSolidPng(m_skin / (L"Loading\\" + LoadingFrames::FileName(n)), 80, 33, FrameArgb(n)));
+            ASSERT_TRUE(m_skin.WriteSolidPng(L"Loading\\" + LoadingFrames::FileName(n), 80, 33, FrameArgb(n)));
     }
 
-    TempFolder m_skin{L"loadingskin"};
-    CController m_controller;
+    TestSkin m_skin;
     DialogTemplate m_ownerTemplate{WS_POPUP, 100, 100};
     CDialogEx m_owner{m_ownerTemplate.Get()};
 };
@@ -93,12 +65,12 @@ TEST_F(LoadingAnimationTest, FramesAdvanceOnlyWhileShown)
     // Hidden after creation: no timer, the first frame waits.
     EXPECT_FALSE(loading.IsWindowVisible());
     EXPECT_FALSE(loading.Animating());
-    PumpFor(200);
+    PumpMessages(200);
     EXPECT_EQ(loading.FrameIndex(), 0);
 
     loading.ShowWindow(SW_SHOWNOACTIVATE);
     EXPECT_TRUE(loading.Animating());
-    PumpFor(500);
+    PumpMessages(500);
     const int shown = loading.FrameIndex();
     EXPECT_GE(shown, 3);
     // The frame at (383, 262), 80 x 33, over the background.
@@ -106,20 +78,17 @@ TEST_F(LoadingAnimationTest, FramesAdvanceOnlyWhileShown)
     EXPECT_EQ(Shown(loading, 383 + 79, 262 + 32), AsColorRef(FrameArgb(loading.FrameIndex() + 1)));
     EXPECT_EQ(Shown(loading, 383 + 80, 262 + 16), AsColorRef(kBackground));
     EXPECT_EQ(Shown(loading, 5, 5), AsColorRef(kBackground));
-    RECT placed{};
-    loading.GetWindowRect(&placed);
-    SaveShot(L"loading", placed);
 
     // Hidden by any means, the timer goes; shown again, it comes back.
     loading.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
     EXPECT_FALSE(loading.Animating());
     const int frozen = loading.FrameIndex();
-    PumpFor(250);
+    PumpMessages(250);
     EXPECT_EQ(loading.FrameIndex(), frozen);
     loading.SetWindowPos(nullptr, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     EXPECT_TRUE(loading.Animating());
-    PumpFor(250);
+    PumpMessages(250);
     EXPECT_NE(loading.FrameIndex(), frozen);
 
     // The 39 frames repeat: over 3 s the index has wrapped at least once
@@ -127,7 +96,7 @@ TEST_F(LoadingAnimationTest, FramesAdvanceOnlyWhileShown)
     int wraps = 0;
     int last = loading.FrameIndex();
     for (int i = 0; i < 60; ++i) {
-        PumpFor(50);
+        PumpMessages(50);
         int now = loading.FrameIndex();
         ASSERT_GE(now, 0);
         ASSERT_LT(now, LoadingFrames::kCount);
@@ -147,7 +116,7 @@ TEST_F(LoadingAnimationTest, WithoutTheLoadingFolderOnlyTheBackgroundShows)
     ASSERT_TRUE(loading.Create(&m_owner));
     loading.SetWindowPos(HWND_TOPMOST, 184, 49, 845, 590, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     EXPECT_TRUE(loading.Animating());
-    PumpFor(200);
+    PumpMessages(200);
     EXPECT_GT(loading.FrameIndex(), 0);
     EXPECT_EQ(Shown(loading, 383 + 40, 262 + 16), AsColorRef(kBackground));
     loading.DestroyWindow();

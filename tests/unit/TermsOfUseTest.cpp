@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CompanionHelpers.h"
+#include "Screenshots.h"
 #include "WindowInput.h"
 
 using namespace companions;
@@ -62,6 +63,14 @@ public:
         GUITHREADINFO info{};
         info.cbSize = sizeof(info);
         return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+    }
+    // True once that control has the focus.
+    static bool WaitFocus(HWND window, HWND control)
+    {
+        for (int i = 0; i < 100; ++i, Sleep(40))
+            if (Focus(window) == control)
+                return true;
+        return false;
     }
     // The exit code, or -1 when it did not end in time.
     long ExitCode(DWORD timeoutMs = 15000) const
@@ -138,14 +147,20 @@ TEST_F(TermsOfUseTest, ShowsTheSystemLanguagesTermsAndAcceptsWithEnter)
     EXPECT_EQ(decline.right, r.right - 20);
     EXPECT_EQ(decline.bottom, r.bottom - 20);
     EXPECT_EQ(accept.right, decline.left - 12);
+    SaveShot(L"terms_of_use", r);
 
     // Enter inside the text answers nothing; on the focused Accept it accepts.
-    HWND focus = TermsProcess::Focus(window);
-    ASSERT_EQ(focus, GetDlgItem(window, kAccept));
+    ASSERT_EQ(TermsProcess::Focus(window), GetDlgItem(window, kAccept));
+    RECT box{};
+    GetWindowRect(text, &box);
+    ASSERT_TRUE(uiprobe::WindowInput::RealClickAt(box.left + 40, box.top + 40));
+    ASSERT_TRUE(TermsProcess::WaitFocus(window, text));
     ASSERT_TRUE(uiprobe::WindowInput::Key(text, VK_RETURN));
     Sleep(300);
     EXPECT_TRUE(IsWindow(window));
-    ASSERT_TRUE(uiprobe::WindowInput::Key(focus, VK_RETURN));
+    ASSERT_TRUE(uiprobe::WindowInput::Key(text, VK_TAB));
+    ASSERT_TRUE(TermsProcess::WaitFocus(window, GetDlgItem(window, kAccept)));
+    ASSERT_TRUE(uiprobe::WindowInput::Key(GetDlgItem(window, kAccept), VK_RETURN));
     EXPECT_EQ(run.ExitCode(), 0);
     // Accepting leaves nothing to show; the old notice is gone.
     EXPECT_FALSE(Exists(notice));
@@ -161,11 +176,8 @@ TEST_F(TermsOfUseTest, DeclineByKeyboardOrEscLeavesTheNotice)
         EXPECT_EQ(WindowText(GetDlgItem(window, 1001)), L"Only the fallback");
         // Tab moves from Accept to Decline, Space presses it.
         ASSERT_TRUE(uiprobe::WindowInput::Key(TermsProcess::Focus(window), VK_TAB));
-        HWND focus = nullptr;
-        for (int i = 0; i < 50 && focus != GetDlgItem(window, kDecline); ++i, Sleep(40))
-            focus = TermsProcess::Focus(window);
-        ASSERT_EQ(focus, GetDlgItem(window, kDecline));
-        ASSERT_TRUE(uiprobe::WindowInput::Key(focus, VK_SPACE));
+        ASSERT_TRUE(TermsProcess::WaitFocus(window, GetDlgItem(window, kDecline)));
+        ASSERT_TRUE(uiprobe::WindowInput::Key(GetDlgItem(window, kDecline), VK_SPACE));
         EXPECT_EQ(run.ExitCode(), 1);
         EXPECT_EQ(ReadText(notice), Utf16File(L"You have declined the terms of use.\r\n"));
     }

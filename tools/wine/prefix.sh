@@ -5,7 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-[ -f "$WINEPREFIX/.dez-ready" ] && exit 0
+[ -f "$WINEPREFIX/.dez-ready-2" ] && exit 0
 rm -rf "$WINEPREFIX"
 wine64 wineboot -i </dev/null >/dev/null 2>&1 || true
 wineserver -w
@@ -24,8 +24,12 @@ REGEDIT4
 "Tahoma"="Liberation Sans"
 "Times New Roman"="Liberation Serif"
 "Courier New"="Liberation Mono"
+
+; Xvfb has no window manager: a managed window that hides waits 2 s for one.
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
 REG
 wine64 regedit /S "$(winepath -w "$reg" 2>/dev/null || echo "Z:$reg")" </dev/null >/dev/null 2>&1 || true
 wineserver -w
 rm -f "$reg"
-touch "$WINEPREFIX/.dez-ready"
+touch "$WINEPREFIX/.dez-ready-2"

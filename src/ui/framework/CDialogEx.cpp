@@ -154,7 +154,7 @@ LRESULT CDialogEx::FocusedOwnerDrawButton() const
     // Owner-drawn buttons do not tell the dialog manager they are push
     // buttons, so Enter would go to IDOK; the focused one is the default.
     HWND focus = ::GetFocus();
-    if (!focus || ::GetParent(focus) != m_hWnd)
+    if (!focus || ::GetParent(focus) != m_hWnd || !::IsWindowVisible(focus) || !::IsWindowEnabled(focus))
         return 0;
     wchar_t className[16] = {};
     ::GetClassNameW(focus, className, 16);
