@@ -14,11 +14,8 @@
 #include "ui/LinkOpener.h"
 #include "ui/CLoadingDlg.h"
 #include "ui/CMaskDlg.h"
-#if __has_include("ui/CPopupDlg.h")
 #include "ui/CPopupDlg.h"
 #include "ui/CPopupListDlg.h"
-#define HAVE_POPUPS 1
-#endif
 #include "ui/CShadowDlg.h"
 #include "ui/CSpecialMaskDlg.h"
 #include "ui/WindowMessages.h"
@@ -581,14 +578,10 @@ int CDezozi2Dlg::ShowPopupMessage(const std::wstring& text, int type)
         mask->MoveWindow(ScreenRect(MainLayout::kMessageMask));
         mask->ShowWindow(SW_SHOWNA);
     }
-#ifdef HAVE_POPUPS
-    CPopupDlg popup(text, type, this);
+    CPopupDlg popup(this);
+    popup.m_message = text;
+    popup.m_type = type;
     INT_PTR answer = popup.DoModal();
-#else
-    (void)text;
-    (void)type;
-    INT_PTR answer = 0;
-#endif
     mask->PostMessage(WM_CLOSE);
     return answer == 1 || answer == 2 ? static_cast<int>(answer) : 0;
 }
@@ -662,10 +655,8 @@ HFONT CDezozi2Dlg::MakeFont(int height) const
 
 void CDezozi2Dlg::OpenVideoList()
 {
-#ifdef HAVE_POPUPS
     CPopupListDlg videos(this);
     videos.DoModal();
-#endif
 }
 
 void CDezozi2Dlg::ShowTermsOfUse()
