@@ -63,6 +63,9 @@ tools/wine/prefix.sh || { echo "Wine prefix could not be created"; exit 1; }
 # Unit tests create real windows too, so the display is up for both layers.
 have_display=0
 xvfb_start && have_display=1
+# Translucent windows blend only with a compositor; the pop-up screenshots
+# under build/shots/ need it.
+[ "$have_display" = 1 ] && { xcompmgr_start || echo "no compositor: translucent windows show solid"; }
 
 step "unit tests under Wine"
 ctest --test-dir build/win64 -L unit --output-on-failure

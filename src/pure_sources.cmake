@@ -31,6 +31,7 @@ set(DEZ_PURE_SOURCES
   src/ui/LoadingFrames.cpp
   src/ui/PopupLayout.cpp
   src/ui/TipLayout.cpp
+  src/ui/main/MainLayout.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp
   src/ui/skin/ScrollThumb.cpp

@@ -10,6 +10,8 @@ xvfb_start() {
       kill -0 "$XVFB_PID" 2>/dev/null || break
       if [ -e "/tmp/.X11-unix/X$n" ]; then
         export DISPLAY=":$n"
+        # Layered windows blend (shadows, masks) only with a compositor.
+        xcompmgr_start || true
         return 0
       fi
       sleep 0.1

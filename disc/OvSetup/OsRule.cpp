@@ -1,5 +1,6 @@
 #include "OvSetup/OsRule.h"
 
+#include <cwctype>
 #include <tuple>
 
 #include "services/TextTrim.h"
@@ -41,7 +42,7 @@ bool OsRule::ParseList(const std::wstring& text, std::vector<Entry>& out)
         size_t comma = text.find(L',', start);
         if (comma == std::wstring::npos)
             comma = text.size();
-        const std::wstring item = TrimSpace(text.substr(start, comma - start));
+        const std::wstring item = TrimText(text.substr(start, comma - start));
         start = comma + 1;
         if (item.empty())
             continue;
@@ -74,7 +75,7 @@ bool OsRule::Parse(const std::wstring& supported, const std::wstring& excluded, 
     m_problem.clear();
     m_valid = ParseList(supported, m_supported) && ParseList(excluded, m_excluded);
     std::wstring arch;
-    for (wchar_t c : TrimSpace(architecture))
+    for (wchar_t c : TrimText(architecture))
         arch.push_back(static_cast<wchar_t>(std::towlower(c)));
     if (arch.empty() || arch == L"any")
         m_architecture = Architecture::Any;

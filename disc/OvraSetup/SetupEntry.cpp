@@ -1,5 +1,7 @@
 #include "OvraSetup/SetupEntry.h"
 
+#include <cwctype>
+
 #include "services/TextTrim.h"
 
 namespace {
@@ -60,7 +62,7 @@ bool RegistryEntry::Parse(const std::wstring& line, bool keyOnly, RegistryEntry&
     const size_t bar1 = line.find(L'|');
     if (keyOnly != (bar1 == std::wstring::npos))
         return false;
-    if (!SplitRoot(TrimSpace(line.substr(0, bar1)), out.root, out.subKey))
+    if (!SplitRoot(TrimText(line.substr(0, bar1)), out.root, out.subKey))
         return false;
     if (Depth(out.subKey) < 2 || out.subKey.find(L"\\\\") != std::wstring::npos)
         return false;
@@ -69,11 +71,11 @@ bool RegistryEntry::Parse(const std::wstring& line, bool keyOnly, RegistryEntry&
     const size_t bar2 = line.find(L'|', bar1 + 1);
     if (bar2 == std::wstring::npos)
         return false;
-    out.name = TrimSpace(line.substr(bar1 + 1, bar2 - bar1 - 1));
+    out.name = TrimText(line.substr(bar1 + 1, bar2 - bar1 - 1));
     const std::wstring data = line.substr(bar2 + 1);
     const std::wstring prefix = L"dword:";
     if (data.size() > prefix.size() && SameNoCase(data.substr(0, prefix.size()), prefix.c_str())) {
-        const std::wstring hex = TrimSpace(data.substr(prefix.size()));
+        const std::wstring hex = TrimText(data.substr(prefix.size()));
         if (hex.empty() || hex.size() > 8)
             return false;
         uint32_t value = 0;
@@ -104,8 +106,8 @@ bool FileEntry::Parse(const std::wstring& line, FileEntry& out)
     const size_t bar = line.find(L'|');
     if (bar == std::wstring::npos)
         return false;
-    out.payload = TrimSpace(line.substr(0, bar));
-    out.target = TrimSpace(line.substr(bar + 1));
+    out.payload = TrimText(line.substr(0, bar));
+    out.target = TrimText(line.substr(bar + 1));
     if (out.payload.empty() || out.target.empty())
         return false;
     return out.payload.find_first_of(L"\\/:") == std::wstring::npos && out.payload != L"." && out.payload != L"..";

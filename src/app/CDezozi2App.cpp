@@ -10,6 +10,7 @@
 #include "app/RunMode.h"
 #include "config/CController.h"
 #include "log/CInfoTracker.h"
+#include "services/SystemFolders.h"
 #include "ui/CDezozi2Dlg.h"
 #include "ui/framework/GdiplusImage.h"
 
@@ -34,14 +35,8 @@ void CDezozi2App::StartPlatform()
 
 bool CDezozi2App::ReadWindowsDirectory()
 {
-    wchar_t dir[MAX_PATH + 1] = {};
-    UINT length = ::GetWindowsDirectoryW(dir, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        m_windowsDir.clear();
-        return false;
-    }
-    m_windowsDir.assign(dir, length);
-    return true;
+    m_windowsDir = SystemFolders::WindowsDirectory();
+    return !m_windowsDir.empty();
 }
 
 uint32_t CDezozi2App::ReadRunMode() const

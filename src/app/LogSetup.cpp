@@ -1,15 +1,15 @@
 #include "app/LogSetup.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include "log/CInfoTracker.h"
 #include "log/ConsoleTracker.h"
 #include "log/FileTracker.h"
+#include "services/FileExists.h"
 
 bool LogSetup::DebugWanted(int debugFlag)
 {
-    return ::PathFileExistsW(kForceDebugFile) || debugFlag != 0;
+    return FileExists(kForceDebugFile) || debugFlag != 0;
 }
 
 Logger* LogSetup::Configure(bool debug, const std::wstring& windowsDir)

@@ -5,6 +5,7 @@
 #include "check/CheckOutput.h"
 #include "config/CController.h"
 #include "config/SetupCatalog.h"
+#include "services/SystemFolders.h"
 #include "session/ProgressRecord.h"
 
 CheckCatalog::CheckCatalog()
@@ -31,7 +32,7 @@ int CheckCatalog::Load(CController& controller, const std::wstring& path)
     }
     controller.SetProgressRecordPath(m_recordPath);
     SetupCatalog catalog(controller);
-    if (!catalog.GetSetupSettings(path.empty() ? ProgressRecord::WindowsFolder() + L"\\Ovcd_tmp.ini" : path)) {
+    if (!catalog.GetSetupSettings(path.empty() ? SystemFolders::WindowsDirectory() + L"\\Ovcd_tmp.ini" : path)) {
         CheckErr(catalog.FailureText());
         return 2;
     }

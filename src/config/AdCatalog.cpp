@@ -8,18 +8,9 @@
 #include "config/OfferRules.h"
 #include "probes/BoardIdentification.h"
 #include "probes/ExeFolder.h"
+#include "services/FileExists.h"
 #include "services/IniFile.h"
 #include "services/PathText.h"
-
-namespace {
-
-bool FileExists(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-} // namespace
 
 AdCatalog::AdCatalog(const CController& controller, std::wstring programFolder)
     : m_controller(controller)

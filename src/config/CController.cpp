@@ -23,9 +23,24 @@ CController::CController()
 
 CController::~CController()
 {
+    // The runs use the items, the record and the logger: they end first.
+    StopRuns();
     Items.Clear(); // the engine objects write to the record; they go first
     m_record.reset();
     CInfoTracker::Instance().ReleaseLogger(m_log);
+}
+
+void CController::StopRuns()
+{
+    RunWorker.RequestStop();
+    SingleWorker.RequestStop();
+    RunWorker.Stop();
+    SingleWorker.Stop();
+}
+
+bool CController::IsRunActive()
+{
+    return RunWorker.IsRunning() || SingleWorker.IsRunning();
 }
 
 void CController::LoadLayoutConfig()
@@ -40,6 +55,11 @@ std::wstring CController::GetTabName(const std::wstring& key) const
 
 bool CController::GetSetupSettings(const std::wstring& path)
 {
+    // A new list would free the items under the running worker.
+    if (IsRunActive()) {
+        LogError(m_log, L"[GetSetupSettings] An installation is running");
+        return false;
+    }
     return SetupCatalog(*this).GetSetupSettings(path);
 }
 
@@ -59,7 +79,7 @@ void CController::SetProgressRecordPath(const std::wstring& path)
 
 void CController::SetInstalled(CSoftwareCtl& sw, ItemStatus status, int manual)
 {
-    Record().SetInstalled(sw, status, manual);
+    Record().SetInstalled(sw.Item().ItemNo, status, manual);
 }
 
 void CController::SaveCurrentTime(int seconds)

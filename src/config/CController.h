@@ -94,11 +94,13 @@ public:
     // half the time-out; false when the item's catalogue cannot be opened.
     bool GetTimeoutValue(const SetupItem& item, int& seconds);
     bool GetHalfTimeoutValue(const SetupItem& item, int& seconds);
-    // The run over all selected items and the single-item run. Declared
-    // after the item list, so that they end before it goes.
+    // The run over all selected items and the single-item run.
     SwRunWorker RunWorker;
     SwRunWorker SingleWorker;
     int SingleItemNo = 0;
+    // Asks both runs to stop and waits for their threads.
+    void StopRuns();
+    bool IsRunActive();
     // --- end of run block ---
 
 private:

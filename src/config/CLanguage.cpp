@@ -1,6 +1,6 @@
 #include "config/CLanguage.h"
 
-#include <shlwapi.h>
+#include <windows.h>
 
 #include <memory>
 #include <mutex>
@@ -12,6 +12,7 @@
 #include "log/CInfoTracker.h"
 #include "probes/ExeFolder.h"
 #include "services/DiscLibrary.h"
+#include "services/FileExists.h"
 #include "services/IniFile.h"
 
 namespace {
@@ -235,7 +236,7 @@ std::wstring LocalizedFile(const std::wstring& prefix, const std::wstring& suffi
 std::wstring LocalizedFileForLanguage(const std::wstring& prefix, const std::wstring& suffix, LANGID langId)
 {
     for (const std::wstring& candidate : LocalizedFileCandidates(prefix, suffix, langId))
-        if (PathFileExistsW(candidate.c_str()))
+        if (FileExists(candidate))
             return candidate;
     return std::wstring();
 }

@@ -7,19 +7,10 @@
 #include "log/CInfoTracker.h"
 #include "probes/BoardIdentification.h"
 #include "probes/ExeFolder.h"
+#include "services/FileExists.h"
 #include "services/IniFile.h"
 #include "services/UserNotice.h"
 #include "ui/skin/StyleSheet.h"
-
-namespace {
-
-bool FileExists(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-} // namespace
 
 LayoutSelection::LayoutSelection(CController& controller)
     : m_controller(controller)

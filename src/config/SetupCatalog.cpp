@@ -109,11 +109,27 @@ bool SetupCatalog::GetSetupSettings(const std::wstring& path)
     list.MoveLastInstallsToEnd();
     list.LinkDependencyGroups();
 
-    // Registering asks every item for its status: one walk of the device list.
-    DeviceListRound round;
-    for (const auto& sw : list.Items())
-        record.RestoreItemFlags(*sw, continued);
-    record.RegisterItems(list.Items());
+    // A continued run takes the flags back from the record and writes them
+    // back as they count (only 1 is set).
+    if (continued) {
+        for (const auto& sw : list.Items()) {
+            const ProgressRecord::ItemFlags flags = record.ReadItemFlags(sw->Item().ItemNo);
+            sw->SetSwSelected(flags.selected);
+            sw->SetDoned(flags.doned);
+        }
+    }
+    record.RegisterItems(Registrations(list));
     ini.Close();
     return true;
+}
+
+std::vector<ProgressRecord::Registration> SetupCatalog::Registrations(const SoftwareList& list)
+{
+    // Every item is asked for its status: one walk of the device list.
+    DeviceListRound round;
+    std::vector<ProgressRecord::Registration> items;
+    items.reserve(list.Count());
+    for (const auto& sw : list.Items())
+        items.push_back({sw->Item().ItemNo, sw->Item().Title, sw->GetItemStatus(1) == ItemStatus::Updated});
+    return items;
 }

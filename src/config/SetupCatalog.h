@@ -1,8 +1,12 @@
 #pragma once
 #include <string>
+#include <vector>
+
+#include "session/ProgressRecord.h"
 
 class CController;
 class IniFile;
+class SoftwareList;
 struct SetupItem;
 
 // Reads the setup catalogue into the controller: one CSoftwareCtl per item,
@@ -18,6 +22,8 @@ public:
 
 private:
     void ReadItem(const IniFile& ini, int itemNo, SetupItem& item) const;
+    // Title and whether the refreshed status is Updated, per item.
+    static std::vector<ProgressRecord::Registration> Registrations(const SoftwareList& list);
 
     CController& m_controller;
     std::wstring m_failure;

@@ -56,9 +56,9 @@ bool SoftwareList::RestartsWindows(CSoftwareCtl& sw)
     const SetupItem& item = sw.Item();
     if (item.InstallReboot)
         return true;
-    if (item.UpgradeType == 3)
+    if (item.UpgradeType == UPGRADE_REINSTALL)
         return item.UninstallReboot != 0;
-    if (item.UpgradeType == 1 && item.UninstallReboot) {
+    if (item.UpgradeType == UPGRADE_REINSTALL_INSTALLED && item.UninstallReboot) {
         const ItemStatus status = sw.GetItemStatus(0);
         return status == ItemStatus::Outdated || status == ItemStatus::Updated;
     }

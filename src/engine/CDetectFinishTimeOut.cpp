@@ -4,6 +4,7 @@
 
 #include "config/SetupItem.h"
 #include "engine/ItemKey.h"
+#include "engine/NotifyCallBack.h"
 #include "engine/RunRules.h"
 #include "log/CInfoTracker.h"
 #include "services/IniFile.h"
@@ -29,7 +30,8 @@ bool CDetectFinishTimeOut::GetTimeoutValue(const SetupItem& item, int& seconds)
         LogError(m_log, L"[GetTimeoutValue] Open ini fail");
         return false;
     }
-    const wchar_t* key = m_direction == 0 ? L"InstallFinishTimeOutSecond" : L"UninstallFinishTimeOutSecond";
+    const wchar_t* key =
+        m_direction == DIRECTION_INSTALL ? L"InstallFinishTimeOutSecond" : L"UninstallFinishTimeOutSecond";
     int read = kCatalogMissing;
     ini.GetInt(L"SETUP_ITEM", ItemKey(item.ItemNo, key), kCatalogMissing, read);
     seconds = RunRules::TimeoutSeconds(read, m_recovery);

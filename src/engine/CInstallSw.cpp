@@ -101,16 +101,16 @@ int CInstallSw::Execute()
 int CInstallSw::Run()
 {
     m_cutShort = false;
-    Notify(0);
+    Notify(EVENT_ITEM_BEGIN);
     // After a stop request no new step starts: the item only reports its end.
     if (!PauseSeconds(GetWaitTime(L"WaitBeforeInstall"))) {
         m_cutShort = true;
-        return Notify(1);
+        return Notify(EVENT_ITEM_END);
     }
     LogInfo(m_log, kRule);
     LogInfo(m_log, L"Software No.[%d] start", m_item.ItemNo);
     LogInfo(m_log, L"Install Finish Type: %d", m_item.InstallFinishType);
-    Notify(2);
+    Notify(EVENT_SETUP_STARTING);
     const long long start = static_cast<long long>(time(nullptr));
 
     bool started = false;
@@ -118,45 +118,50 @@ int CInstallSw::Run()
         m_method->SetItem(&m_item);
         started = m_method->RunSetup();
     }
-    Notify(3);
-    Notify(4);
+    Notify(EVENT_SETUP_LAUNCHED);
+    Notify(EVENT_SETUP_LAUNCH_END);
     if (started) {
         if (m_killWarn1)
             m_killWarn1->BeginSuppress();
         if (m_killWarn2)
             m_killWarn2->BeginSuppress();
     }
-    Notify(6);
+    Notify(EVENT_DETECT_BEGIN);
     const DWORD stopBy = DetectFinish();
     const bool stopped = stopBy == WAIT_OBJECT_0 + 2;
-    m_cutShort = stopped;
+    // Without a watch on its end the setup may still be running: the run
+    // has failed, and neither the item nor a restart may follow.
+    const bool watched = stopped || stopBy == WAIT_OBJECT_0 || stopBy == WAIT_OBJECT_0 + 1 || stopBy == WAIT_TIMEOUT;
+    if (!watched)
+        LogError(m_log, L"[DetectFinish] No watch on the setup's end, Software:(%d)", m_item.ItemNo);
+    m_cutShort = stopped || !watched;
 
     const long long elapsed = static_cast<long long>(time(nullptr)) - start;
     const int timeout = m_timeOutFinish ? m_timeOutFinish->GetTimeout() : 0;
     if (stopBy == WAIT_OBJECT_0 + 1 && m_item.InstallFinishType != 4)
         LogInfo(m_log, L"Install-TIMEOUT");
     LogInfo(m_log, L"Software Install Time: %lld/%d", elapsed, timeout);
-    Notify(7);
-    Notify(5);
+    Notify(EVENT_DETECT_END);
+    Notify(EVENT_SUPPRESS_END);
     if (started) {
         if (m_killWarn1)
             m_killWarn1->EndSuppress();
         if (m_killWarn2)
             m_killWarn2->EndSuppress();
     }
-    Notify(5);
-    if (stopped || !PauseSeconds(GetWaitTime(L"WaitAfterInstall")))
-        return Notify(1);
+    Notify(EVENT_SUPPRESS_END);
+    if (m_cutShort || !PauseSeconds(GetWaitTime(L"WaitAfterInstall")))
+        return Notify(EVENT_ITEM_END);
     LogInfo(m_log, kRule);
     if (RunStop::Pause(1000))
-        return Notify(1);
+        return Notify(EVENT_ITEM_END);
 
     const bool needReboot = m_reboot && m_reboot->NeedReboot();
     Notify(EVENT_BEFORE_REBOOT, RunRules::RestartKind(needReboot, m_kind));
     if (m_reboot)
         m_reboot->ExecReboot();
-    Notify(9);
-    return Notify(1);
+    Notify(EVENT_AFTER_REBOOT);
+    return Notify(EVENT_ITEM_END);
 }
 
 unsigned long CInstallSw::DetectFinish()

@@ -8,7 +8,6 @@
 #include "log/CInfoTracker.h"
 #include "engine/RunStop.h"
 #include "services/IniFile.h"
-#include "session/ProgressRecord.h"
 
 namespace {
 
@@ -21,14 +20,14 @@ struct KindLines {
 KindLines LinesOf(int kind)
 {
     switch (kind) {
-    case 0:
+    case KIND_INSTALL:
         return {L"[CreateSwObject] Start Create Install Object", L"[CreateSwObject] End Create Install Object",
                 L"[CreateSwObject] Create Install Obj fail"};
-    case 2:
+    case KIND_SILENT_INSTALL:
         return {L"[CreateSwObject] Start Create SilentInstall Object",
                 L"[CreateSwObject] End Create SilentInstall Object",
                 L"[CreateSwObject] Create SilentInstall Obj fail"};
-    case 1:
+    case KIND_UNINSTALL:
         return {L"[CreateSwObject] Start Create Uninstall Object", L"[CreateSwObject] End Create Uninstall Object",
                 L"[CreateSwObject] Create Uninstall Obj fail"};
     default:
@@ -58,7 +57,7 @@ const wchar_t* FactoryName(VersionSource source)
 } // namespace
 
 CSoftwareCtl::CSoftwareCtl(const SetupItem& item, void* notifyContext, NotifyCallBack notify, bool recovery,
-                           ProgressRecord* record, SwFactoryKit* kit)
+                           IItemFlagRecord* record, SwFactoryKit* kit)
     : m_item(item),
       m_log(CInfoTracker::Instance().GetLogger(L"CSoftwareCtl")),
       m_notify(notify),
@@ -90,7 +89,10 @@ bool CSoftwareCtl::CreateSwObject()
     const struct {
         int kind;
         ISoftware** slot;
-    } order[] = {{0, &m_pInstall}, {2, &m_pSilentInstall}, {1, &m_pUninstall}, {3, &m_pSilentUninstall}};
+    } order[] = {{KIND_INSTALL, &m_pInstall},
+                 {KIND_SILENT_INSTALL, &m_pSilentInstall},
+                 {KIND_UNINSTALL, &m_pUninstall},
+                 {KIND_SILENT_UNINSTALL, &m_pSilentUninstall}};
     for (const auto& step : order) {
         const KindLines lines = LinesOf(step.kind);
         LogDebug(m_log, lines.start);
@@ -109,7 +111,8 @@ bool CSoftwareCtl::CreateSwObject()
 
 ISoftware* CSoftwareCtl::CreateInstallObj(int kind)
 {
-    const int direction = (kind == 0 || kind == 2) ? 0 : 1;
+    const int direction =
+        (kind == KIND_INSTALL || kind == KIND_SILENT_INSTALL) ? DIRECTION_INSTALL : DIRECTION_UNINSTALL;
     InstallSwFactories factories;
     factories.method = m_kit->NewMethodFactory();
     factories.processFinish = m_kit->NewProcessFinishFactory();
@@ -124,7 +127,8 @@ ISoftware* CSoftwareCtl::CreateInstallObj(int kind)
     }
     factories.killWarn1 = m_kit->NewKillWHQLWarnFactory();
     factories.killWarn2 = m_kit->NewKillWHQLWarnFactory();
-    factories.reboot = CreateRebootFactory(direction == 0 ? m_item.InstallReboot : m_item.UninstallReboot);
+    factories.reboot =
+        CreateRebootFactory(direction == DIRECTION_INSTALL ? m_item.InstallReboot : m_item.UninstallReboot);
     if (!factories.reboot) {
         LogWarn(m_log, L"[CreateInstallObj] Reboot is NULL");
         return nullptr;
@@ -209,21 +213,26 @@ int CSoftwareCtl::ExecuteAll(int roundFlag)
 {
     LogDebug(m_log, L"[ExecuteAll] Enter");
     const int upgrade = m_item.UpgradeType;
-    const bool uninstallFirst = (upgrade == 1 && roundFlag == 0 && HasInstalledVersion()) ||
-                                (upgrade == 3 && roundFlag == 0);
-    if (upgrade != 0 && upgrade != 1 && upgrade != 3) {
+    if (upgrade != UPGRADE_INSTALL && upgrade != UPGRADE_REINSTALL_INSTALLED && upgrade != UPGRADE_REINSTALL) {
         LogDebug(m_log, L"[Execute] UpgradeType is empty");
         LogDebug(m_log, L"[ExecuteAll] End");
         return 1;
     }
+    const bool uninstallFirst = roundFlag == 0 && (upgrade == UPGRADE_REINSTALL ||
+                                                   (upgrade == UPGRADE_REINSTALL_INSTALLED && HasInstalledVersion()));
     if (uninstallFirst) {
         if (!m_pSilentUninstall) {
             LogDebug(m_log, L"[ExecuteAll] UpgradeType:%d, m_pSilentUninstall == NULL", upgrade);
             return 1;
         }
         m_pSilentUninstall->Execute();
+        // An uninstaller that may still run is no ground for the reinstall.
+        if (m_pSilentUninstall->WasCutShort()) {
+            LogDebug(m_log, L"[ExecuteAll] End");
+            return 1;
+        }
         // Lets the uninstaller's leftovers settle before the reinstall.
-        if (upgrade == 1 && RunStop::Pause(10000)) {
+        if (upgrade == UPGRADE_REINSTALL_INSTALLED && RunStop::Pause(10000)) {
             LogDebug(m_log, L"[ExecuteAll] End");
             return 1;
         }
@@ -287,12 +296,12 @@ void CSoftwareCtl::SetSwSelected(int value)
 {
     m_item.Selected = value;
     if (m_record)
-        m_record->WriteItemFlag(m_item.ItemNo, L"Selected", value);
+        m_record->WriteSelected(m_item.ItemNo, value);
 }
 
 void CSoftwareCtl::SetDoned(int value)
 {
     m_item.Doned = value;
     if (m_record)
-        m_record->WriteItemFlag(m_item.ItemNo, L"Doned", value);
+        m_record->WriteDoned(m_item.ItemNo, value);
 }

@@ -5,13 +5,12 @@
 
 #include "config/SetupItem.h"
 #include "engine/CInstallSw.h"
+#include "engine/IItemFlagRecord.h"
 #include "engine/ISoftware.h"
 #include "engine/ItemStatus.h"
 #include "engine/NotifyCallBack.h"
 #include "engine/SwFactoryKit.h"
 #include "log/Logger.h"
-
-class ProgressRecord;
 
 // The engine's object for one catalogue item: its record and its four item
 // objects (install, uninstall and their silent forms).
@@ -20,7 +19,7 @@ public:
     // record: where Selected/Doned are written (null: memory only).
     // kit: the factories to assemble from (null: the program's own).
     CSoftwareCtl(const SetupItem& item, void* notifyContext, NotifyCallBack notify, bool recovery,
-                 ProgressRecord* record = nullptr, SwFactoryKit* kit = nullptr);
+                 IItemFlagRecord* record = nullptr, SwFactoryKit* kit = nullptr);
     virtual ~CSoftwareCtl();
     CSoftwareCtl(const CSoftwareCtl&) = delete;
     CSoftwareCtl& operator=(const CSoftwareCtl&) = delete;
@@ -64,6 +63,6 @@ private:
     void* m_notifyContext = nullptr;
     std::wstring m_currentVersion;
     bool m_recovery = false;
-    ProgressRecord* m_record = nullptr;
+    IItemFlagRecord* m_record = nullptr;
     SwFactoryKit* m_kit = nullptr;
 };

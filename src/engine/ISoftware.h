@@ -3,8 +3,7 @@
 
 #include "engine/NotifyCallBack.h"
 
-// One way of running an item: kind 0 install, 1 uninstall, 2 silent install,
-// 3 silent uninstall.
+// One way of running an item, one of the kinds of SwKind.
 class ISoftware {
 public:
     virtual ~ISoftware() = default;
@@ -15,7 +14,8 @@ public:
     virtual void SetNotify(NotifyCallBack notify, void* context) = 0;
     virtual void SetType(int kind) = 0;
     virtual std::wstring GetName() = 0;
-    // True when a stop request ended the last run before the setup program
-    // was known to have finished: the item may not be installed.
+    // True when the last run ended before its setup program was known to have
+    // finished (a stop request, or no watch on its end): the item may not be
+    // installed.
     virtual bool WasCutShort() const { return false; }
 };

@@ -29,7 +29,7 @@ int Sum(long long a, long long b, long long c)
 
 std::wstring SetupArguments(int kind, bool recovery)
 {
-    std::wstring arguments = kind == 2 ? L"-s" : (kind == 3 ? L"-su" : L"");
+    std::wstring arguments = kind == KIND_SILENT_INSTALL ? L"-s" : (kind == KIND_SILENT_UNINSTALL ? L"-su" : L"");
     if (recovery)
         arguments += L" -REINSTALL -RECOVERY";
     return arguments;
@@ -62,12 +62,12 @@ int EstimateSeconds(int timeoutRead, int before, int after, bool recoveryMode, i
 int RestartKind(bool needReboot, int kind)
 {
     if (!needReboot)
-        return 0;
-    if (kind == 2)
-        return 1;
-    if (kind == 3)
-        return 3;
-    return 2;
+        return RESTART_NONE;
+    if (kind == KIND_SILENT_INSTALL)
+        return RESTART_SILENT_INSTALL;
+    if (kind == KIND_SILENT_UNINSTALL)
+        return RESTART_SILENT_UNINSTALL;
+    return RESTART_INTERACTIVE;
 }
 
 } // namespace RunRules

@@ -1,12 +1,14 @@
 #pragma once
 #include <string>
 
+#include "engine/NotifyCallBack.h"
+
 // The numbers of a setup run that need no system: arguments, pauses,
 // time-outs, duration estimates and the restart kind.
 namespace RunRules {
 
-// "-s" for a silent install (kind 2), "-su" for a silent uninstall (kind 3),
-// nothing for the interactive kinds; " -REINSTALL -RECOVERY" appended in recovery.
+// "-s" for a silent install, "-su" for a silent uninstall, nothing for the
+// interactive kinds; " -REINSTALL -RECOVERY" appended in recovery.
 std::wstring SetupArguments(int kind, bool recovery);
 // A pause key's value: 999 (missing) means no pause.
 int WaitSeconds(int readValue);
@@ -17,8 +19,8 @@ bool RecoveryDoubles(bool recoveryMode, int finishType);
 // The installing view's estimate: before + after + time-out, the time-out
 // doubled in recovery and, for the halved form, halved unless finish type 4.
 int EstimateSeconds(int timeoutRead, int before, int after, bool recoveryMode, int finishType, bool halved);
-// The parameter of the event before a restart: 0 no restart; 1 a silent
-// install, 3 a silent uninstall, 2 an interactive run.
+// The parameter of the event before a restart (RestartKindCode) for an item
+// object of that kind.
 int RestartKind(bool needReboot, int kind);
 
 } // namespace RunRules

@@ -9,10 +9,15 @@
 
 SwRunWorker::~SwRunWorker()
 {
-    if (m_thread) {
-        RequestStop();
-        Wait(INFINITE);
-    }
+    Stop();
+}
+
+void SwRunWorker::Stop()
+{
+    if (!m_thread)
+        return;
+    RequestStop();
+    Wait(INFINITE);
 }
 
 bool SwRunWorker::StartAll(CController& controller)
@@ -30,6 +35,7 @@ bool SwRunWorker::Start(CController& controller, int itemNo, bool single)
     if (IsRunning())
         return false;
     m_stop.Clear();
+    m_exitCode = 0;
     m_controller = &controller;
     m_itemNo = itemNo;
     m_single = single;
@@ -51,8 +57,24 @@ bool SwRunWorker::Wait(unsigned milliseconds)
 {
     if (!m_thread)
         return true;
-    if (WaitForSingleObject(m_thread, milliseconds) != WAIT_OBJECT_0)
-        return false;
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        // Handles the messages sent to this thread; posted ones stay queued
+        // for the window's own loop.
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        const ULONGLONG spent = GetTickCount64() - start;
+        const DWORD left = milliseconds == INFINITE ? INFINITE
+                           : spent >= milliseconds  ? 0
+                                                    : static_cast<DWORD>(milliseconds - spent);
+        const DWORD woke = MsgWaitForMultipleObjects(1, &m_thread, FALSE, left, QS_SENDMESSAGE);
+        if (woke == WAIT_OBJECT_0)
+            break;
+        if (woke != WAIT_OBJECT_0 + 1)
+            return false;
+    }
+    if (!GetExitCodeThread(m_thread, &m_exitCode))
+        m_exitCode = 0;
     CloseHandle(m_thread);
     m_thread = nullptr;
     return true;
@@ -71,7 +93,7 @@ unsigned long __stdcall SwRunWorker::Run(void* self)
         ExecuteSingleItem(*worker->m_controller, worker->m_itemNo);
     else
         SwExecute(*worker->m_controller);
-    return 0;
+    return RunStop::Requested() ? kRunStopped : kRunCompleted;
 }
 
 void SwRunWorker::SwExecute(CController& controller)

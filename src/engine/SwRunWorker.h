@@ -9,7 +9,7 @@ class CController;
 class SwRunWorker {
 public:
     SwRunWorker() = default;
-    // Asks a running worker to stop and waits for its thread.
+    // Asks a running worker to stop and waits for its thread (see Wait).
     ~SwRunWorker();
     SwRunWorker(const SwRunWorker&) = delete;
     SwRunWorker& operator=(const SwRunWorker&) = delete;
@@ -19,9 +19,19 @@ public:
     bool StartSingle(CController& controller, int itemNo);
     // A stop request for this worker's run (the current one, if any).
     void RequestStop();
-    // True when the thread has ended (its handle is closed then) or none was started.
+    // A stop request, then the wait until the thread has ended.
+    void Stop();
+    // True when the thread has ended (its handle is closed then) or none was
+    // started. Messages sent to the calling thread's windows are handled
+    // meanwhile: the worker may be waiting inside one (the restart notice).
     bool Wait(unsigned milliseconds);
     bool IsRunning();
+    // How the last thread ended: kRunCompleted or kRunStopped, set once Wait
+    // has seen it end. Neither is 0 or 1, so that a thread ended from outside
+    // cannot pass for one that ended by itself.
+    unsigned long ExitCode() const { return m_exitCode; }
+    static constexpr unsigned long kRunCompleted = 0x5200;
+    static constexpr unsigned long kRunStopped = 0x5201;
 
     // The bodies, also callable on the calling thread (which then stops only
     // at a stop bound to it).
@@ -40,5 +50,6 @@ private:
     int m_itemNo = 0;
     bool m_single = false;
     void* m_thread = nullptr;
+    unsigned long m_exitCode = 0;
     RunStop m_stop;
 };

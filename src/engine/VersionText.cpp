@@ -2,29 +2,20 @@
 
 #include <algorithm>
 
-namespace VersionText {
+#include "services/TextTrim.h"
 
-bool IsSpace(wchar_t c)
-{
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
-}
+namespace VersionText {
 
 std::wstring Trim(const std::wstring& text)
 {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && IsSpace(text[begin]))
-        ++begin;
-    while (end > begin && IsSpace(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
+    return TrimText(text);
 }
 
 long long LeadingInteger(const std::wstring& text)
 {
     constexpr long long kLimit = 1000000000000000000LL;
     size_t i = 0;
-    while (i < text.size() && IsSpace(text[i]))
+    while (i < text.size() && IsBlank(text[i]))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {

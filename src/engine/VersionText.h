@@ -5,8 +5,8 @@
 // Small text helpers of the catalogue and version rules.
 namespace VersionText {
 
-// Space, tab, line feed, vertical tab, form feed and carriage return.
-bool IsSpace(wchar_t c);
+// Without space, tab, line feed, vertical tab, form feed and carriage return
+// at either end.
 std::wstring Trim(const std::wstring& text);
 // Leading decimal digits after optional white space and sign; 0 without digits.
 // Saturates instead of overflowing.

@@ -8,6 +8,7 @@
 #include "log/CInfoTracker.h"
 #include "probes/ExeFolder.h"
 #include "services/DiscLibrary.h"
+#include "services/FileExists.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ std::atomic<MBVBUType*> g_instance{nullptr};
 struct InstanceOwner {
     ~InstanceOwner() { delete g_instance.exchange(nullptr); }
 } g_owner;
-
-bool FileExists(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 template <typename Fn>
 Fn Lookup(HMODULE module, const char* name)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "services/TextTrim.h"
+
 namespace {
 
 wchar_t Fold(wchar_t c)
@@ -176,13 +178,7 @@ void IniText::Parse(const std::wstring& text)
 
 std::wstring IniText::Trimmed(const std::wstring& text)
 {
-    size_t start = 0;
-    size_t stop = text.size();
-    while (start < stop && IsSpace(text[start]))
-        ++start;
-    while (stop > start && IsSpace(text[stop - 1]))
-        --stop;
-    return text.substr(start, stop - start);
+    return TrimText(text, IsSpace);
 }
 
 const IniText::Key* IniText::Find(const std::wstring& section, const std::wstring& key) const

@@ -1,12 +1,11 @@
 #include "session/ProgressRecord.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
-#include "engine/CSoftwareCtl.h"
 #include "engine/ItemKey.h"
 #include "log/CInfoTracker.h"
 #include "services/IniFile.h"
+#include "services/SystemFolders.h"
 
 namespace {
 const wchar_t kInfoSection[] = L"SETUP_INFO";
@@ -37,18 +36,9 @@ std::mutex& ProgressRecord::Lock()
     return lock;
 }
 
-std::wstring ProgressRecord::WindowsFolder()
-{
-    wchar_t dir[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_WINDOWS, nullptr, SHGFP_TYPE_CURRENT, dir)) &&
-        GetWindowsDirectoryW(dir, MAX_PATH) == 0)
-        dir[0] = 0;
-    return dir;
-}
-
 std::wstring ProgressRecord::DefaultPath()
 {
-    return WindowsFolder() + L"\\Ovcd_ProcessLog.ini";
+    return SystemFolders::WindowsDirectory() + L"\\Ovcd_ProcessLog.ini";
 }
 
 std::wstring ProgressRecord::Path() const
@@ -92,63 +82,56 @@ void ProgressRecord::ResetProgressRecord(const std::wstring& productName, int it
     ini.Close();
 }
 
-void ProgressRecord::RestoreItemFlags(CSoftwareCtl& sw, bool continued)
+ProgressRecord::ItemFlags ProgressRecord::ReadItemFlags(int itemNo)
 {
-    if (!continued)
-        return;
     int selected = 0;
     int doned = 0;
-    {
-        std::lock_guard<std::mutex> guard(Lock());
-        IniFile ini;
-        if (ini.Open(m_path)) {
-            const int n = sw.Item().ItemNo;
-            ini.GetInt(kInfoSection, ItemKey(n, L"Selected"), 0, selected);
-            ini.GetInt(kInfoSection, ItemKey(n, L"Doned"), 0, doned);
-            ini.Close();
-        } else {
-            LogDebug(m_log, kOpenFail);
-        }
+    std::lock_guard<std::mutex> guard(Lock());
+    IniFile ini;
+    if (!ini.Open(m_path)) {
+        LogDebug(m_log, kOpenFail);
+        return ItemFlags{};
     }
-    // These write back through the record, so the lock is not held here.
-    sw.SetSwSelected(selected == 1 ? 1 : 0);
-    sw.SetDoned(doned == 1 ? 1 : 0);
+    ini.GetInt(kInfoSection, ItemKey(itemNo, L"Selected"), 0, selected);
+    ini.GetInt(kInfoSection, ItemKey(itemNo, L"Doned"), 0, doned);
+    ini.Close();
+    return ItemFlags{selected == 1 ? 1 : 0, doned == 1 ? 1 : 0};
 }
 
-void ProgressRecord::RegisterItems(const std::vector<std::unique_ptr<CSoftwareCtl>>& items)
+void ProgressRecord::RegisterItems(const std::vector<Registration>& items)
 {
-    // The status probes may take long; the file is not held meanwhile.
-    std::vector<bool> updated;
-    updated.reserve(items.size());
-    for (const auto& sw : items)
-        updated.push_back(sw->GetItemStatus(1) == ItemStatus::Updated);
     std::lock_guard<std::mutex> guard(Lock());
     IniFile ini;
     if (!ini.Open(m_path)) {
         LogDebug(m_log, kOpenFail);
         return;
     }
-    for (size_t i = 0; i < items.size(); ++i) {
-        const int n = items[i]->Item().ItemNo;
-        ini.WriteString(kInfoSection, ItemKey(n, L"Title"), items[i]->Item().Title);
-        ini.WriteInt(kInfoSection, ItemKey(n, L"Installed"), updated[i] ? 1 : 0);
+    for (const Registration& item : items) {
+        ini.WriteString(kInfoSection, ItemKey(item.itemNo, L"Title"), item.title);
+        ini.WriteInt(kInfoSection, ItemKey(item.itemNo, L"Installed"), item.updated ? 1 : 0);
     }
     ini.Close();
 }
 
-void ProgressRecord::SetInstalled(CSoftwareCtl& sw, ItemStatus status, int manual)
+void ProgressRecord::SetInstalled(int itemNo, ItemStatus status, int manual)
 {
     int installed = 0;
     if (status == ItemStatus::Updated)
         installed = manual != 0 ? 2 : 1;
     std::lock_guard<std::mutex> guard(Lock());
-    WriteInfoInt(sw.Item().ItemNo, L"Installed", installed);
+    WriteInfoInt(itemNo, L"Installed", installed);
 }
 
-bool ProgressRecord::WriteItemFlag(int itemNo, const wchar_t* key, int value)
+bool ProgressRecord::WriteSelected(int itemNo, int value)
 {
     std::lock_guard<std::mutex> guard(Lock());
-    return WriteInfoInt(itemNo, key, value);
+    return WriteInfoInt(itemNo, L"Selected", value);
+}
+
+bool ProgressRecord::WriteDoned(int itemNo, int value)
+{
+    std::lock_guard<std::mutex> guard(Lock());
+    return WriteInfoInt(itemNo, L"Doned", value);
 }
 
 bool ProgressRecord::WriteInfoInt(int itemNo, const wchar_t* key, int value)

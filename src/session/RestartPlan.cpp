@@ -1,20 +1,21 @@
 #include "session/RestartPlan.h"
 
 #include "app/RunMode.h"
+#include "engine/NotifyCallBack.h"
 
 RestartPlan RestartPlan::Decide(int kind, int pending, uint32_t runMode, int currentTab, bool hasWindow)
 {
     RestartPlan plan;
-    if (kind != 1 && kind != 2 && kind != 3)
+    if (kind != RESTART_SILENT_INSTALL && kind != RESTART_INTERACTIVE && kind != RESTART_SILENT_UNINSTALL)
         return plan;
     plan.checkInstalled = (runMode & MODE_CHECK) != 0 && hasWindow;
-    if (pending > 1 || kind == 3) {
+    if (pending > 1 || kind == RESTART_SILENT_UNINSTALL) {
         plan.scheduleContinuation = true;
-        plan.arguments = ContinuationArguments(currentTab, kind == 3);
+        plan.arguments = ContinuationArguments(currentTab, kind == RESTART_SILENT_UNINSTALL);
     } else if (!(runMode & MODE_RECOVERY)) {
         ++plan.restartNotices;
     }
-    if (kind == 2)
+    if (kind == RESTART_INTERACTIVE)
         ++plan.restartNotices;
     return plan;
 }

@@ -14,9 +14,8 @@ struct RestartPlan {
     // The next start's arguments when the continuation is scheduled.
     std::wstring arguments;
 
-    // kind: the item's restart kind (0 none, 1 silent, 2 interactive, 3 after
-    // a silent uninstall); pending: selected items not yet done, the
-    // finishing one included.
+    // kind: the item's restart kind (RestartKindCode); pending: selected
+    // items not yet done, the finishing one included.
     static RestartPlan Decide(int kind, int pending, uint32_t runMode, int currentTab, bool hasWindow);
     // " -contd -i 0<tab>", with " -round" after an uninstall step.
     static std::wstring ContinuationArguments(int currentTab, bool round);

@@ -5,6 +5,7 @@
 
 #include "log/CInfoTracker.h"
 #include "services/CFileOperation.h"
+#include "services/FileExists.h"
 #include "services/IniFile.h"
 #include "session/TaskSchedulerBinding.h"
 
@@ -27,12 +28,6 @@ public:
 private:
     bool m_ok;
 };
-
-bool FileExists(const std::wstring& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 } // namespace
 

@@ -12,9 +12,6 @@ public:
     // (0 without a main window); every other event gives 0.
     static int NotifyCallBack(int itemNo, int event, intptr_t param, void* context);
 
-    static constexpr int EVENT_ITEM_BEGIN = 0;
-    static constexpr int EVENT_ITEM_END = 1;
-
 private:
     static void BeforeReboot(CController& controller, int itemNo, int kind);
 };

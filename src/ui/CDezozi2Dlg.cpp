@@ -1,32 +1,121 @@
 #include "ui/CDezozi2Dlg.h"
 
-#include "app/CDezozi2App.h"
+#include <shellapi.h>
+
+#include "app/RunMode.h"
 #include "config/CController.h"
+#include "config/CLanguage.h"
 #include "log/CInfoTracker.h"
+#include "probes/ExeFolder.h"
 #include "resource.h"
+#include "ui/AppContext.h"
+#include "ui/CHighlightDlg.h"
+#include "ui/LinkOpener.h"
+#include "ui/CLoadingDlg.h"
+#include "ui/CMaskDlg.h"
+#if __has_include("ui/CPopupDlg.h")
+#include "ui/CPopupDlg.h"
+#include "ui/CPopupListDlg.h"
+#define HAVE_POPUPS 1
+#endif
+#include "ui/CShadowDlg.h"
+#include "ui/CSpecialMaskDlg.h"
 #include "ui/WindowMessages.h"
+#include "ui/framework/CMemDC.h"
+#include "ui/framework/CPaintDC.h"
+#include "ui/framework/LayeredWindow.h"
+#include "ui/main/TermsOfUseStep.h"
+#include "ui/skin/SkinFont.h"
+#include "ui/skin/SkinImages.h"
+#include "ui/skin/StyleSheet.h"
+
+namespace {
+
+constexpr COLORREF kColorKey = RGB(255, 0, 255);
+constexpr wchar_t kSection[] = L"MAINDLG";
+// The vendor's support page, opened by the contact button.
+constexpr wchar_t kContactAddress[] = L"https://www.dezozi.com/support/contact";
+
+constexpr std::array<int, MainLayout::kTabCount> kTabIds{IDC_MAIN_TAB1, IDC_MAIN_TAB2, IDC_MAIN_TAB3, IDC_MAIN_TAB4,
+                                                         IDC_MAIN_TAB5};
+constexpr std::array<const wchar_t*, MainLayout::kTabCount> kTabKeys{L"Driver", L"Utilities", L"Manual", L"Special",
+                                                                     L"Tool"};
+// Image stems in tab-index order (Special is the fourth picture set).
+constexpr std::array<const wchar_t*, MainLayout::kTabCount> kTabStems{L"main_tabBtn1", L"main_tabBtn2",
+                                                                      L"main_tabBtn3", L"main_tabBtn4",
+                                                                      L"main_tabBtn5"};
+
+RECT ToRect(const MainLayout::Box& box)
+{
+    return RECT{box.left, box.top, box.right, box.bottom};
+}
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+HICON IconFromImage(const std::wstring& path)
+{
+    CBitmap colour(LoadPngBitmap(path));
+    if (!colour)
+        return nullptr;
+    SIZE size = colour.Size();
+    CBitmap mask(::CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
+    ICONINFO info{TRUE, 0, 0, mask, colour};
+    return ::CreateIconIndirect(&info);
+}
+
+} // namespace
 
 CDezozi2Dlg::CDezozi2Dlg(CWnd* parent)
     : CDialogEx(IDD_DEZOZI2_DIALOG, parent)
+    , m_controller(AppContext::Controller())
     , m_log(CInfoTracker::Instance().GetLogger(L"CDezozi2Dlg"))
 {
-    if (auto* app = dynamic_cast<CDezozi2App*>(AfxGetApp()))
-        m_controller = app->GetController();
+    for (auto& tab : m_tabs)
+        tab = std::make_unique<CxSkinButton>(this);
 }
 
 CDezozi2Dlg::~CDezozi2Dlg()
 {
+    // The start-up thread must be gone before what it works on.
+    m_startup.reset();
+    if (m_bigIcon)
+        ::DestroyIcon(m_bigIcon);
+    if (m_smallIcon)
+        ::DestroyIcon(m_smallIcon);
     CInfoTracker::Instance().ReleaseLogger(m_log);
 }
 
 RECT CDezozi2Dlg::CentredRect(int screenWidth, int screenHeight)
 {
-    RECT rect;
-    rect.left = screenWidth / 2 - kWidth / 2;
-    rect.top = screenHeight / 2 - kHeight / 2;
-    rect.right = rect.left + kWidth;
-    rect.bottom = rect.top + kHeight;
+    MainLayout::Point origin = MainLayout::CentredOrigin(screenWidth, screenHeight);
+    return RECT{origin.x, origin.y, origin.x + kWidth, origin.y + kHeight};
+}
+
+bool CDezozi2Dlg::ToolEnabled() const
+{
+    return m_controller && m_controller->Tool != 0;
+}
+
+RECT CDezozi2Dlg::ScreenRect(const MainLayout::Box& box) const
+{
+    RECT rect = ToRect(box);
+    ClientToScreen(&rect);
     return rect;
+}
+
+void CDezozi2Dlg::DoDataExchange()
+{
+    for (int tab : {MainLayout::kDriver, MainLayout::kUtilities, MainLayout::kManual, MainLayout::kSpecial,
+                    MainLayout::kTool})
+        TabButton(tab).SubclassDlgItem(kTabIds[static_cast<size_t>(tab)], this);
+    m_close.SubclassDlgItem(IDCANCEL, this);
+    m_minimize.SubclassDlgItem(IDC_MAIN_MINIMIZE, this);
+    m_contact.SubclassDlgItem(IDC_MAIN_CONTACT, this);
+    m_fileList.SubclassDlgItem(IDC_MAIN_FILELIST, this);
+    m_video.SubclassDlgItem(IDC_MAIN_VIDEO, this);
 }
 
 BOOL CDezozi2Dlg::OnInitDialog()
@@ -40,38 +129,591 @@ BOOL CDezozi2Dlg::OnInitDialog()
         m_controller->DeleteResumeTask();
     MakeBorderless();
     ModifyStyleEx(0, WS_EX_APPWINDOW);
-    PlaceCentred();
-    PostMessage(MSG_DEFERRED_INIT);
+    SetWindowIcons();
+    if (!m_slideTimerRunning)
+        m_slideTimerRunning = SetTimer(kSlideTimer, 10) != 0;
+    LayeredWindow::SetColorKey(m_hWnd, kColorKey);
+    BindLanguage(ExeFolder() + L"LangFiles");
+    LoadImages();
+    BuildControls();
+    EnableMainButtons(false);
+    if (m_controller && m_controller->TermsOfUse != 0)
+        ShowTermsOfUse();
+    for (int attempt = 0; attempt < 3 && !VerifyMainPlacement(); ++attempt)
+        ::OutputDebugStringW(L"========Reload UI Dialog========\n");
+    StartStartupWorker();
+    m_watchedScreen = SIZE{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    if (m_watchedScreen.cx <= 0 || m_watchedScreen.cy <= 0)
+        m_watchedScreen = SIZE{1024, 768};
     return TRUE;
 }
 
-void CDezozi2Dlg::PlaceCentred()
+void CDezozi2Dlg::SetWindowIcons()
 {
-    RECT rect = CentredRect(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
-    if (!SetWindowPos(nullptr, rect.left, rect.top, kWidth, kHeight, SWP_NOZORDER | SWP_FRAMECHANGED))
-        LogError(m_log, L"[OnInitDialog] SetWindowPos failed: %u", ::GetLastError());
+    StyleSheet* style = AppContext::Style();
+    if (!style)
+        return;
+    m_bigIcon = IconFromImage(style->LayoutFolder() + L"ovra_icon_b.ico");
+    if (m_bigIcon)
+        SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon));
+    m_smallIcon = IconFromImage(style->LayoutFolder() + L"ovra_icon_s.ico");
+    if (m_smallIcon)
+        SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));
 }
 
-void CDezozi2Dlg::OnCancel()
+void CDezozi2Dlg::LoadImages()
 {
-    LogDebug(m_log, L"[OnCancel] close");
-    CDialogEx::OnCancel();
+    StyleSheet* style = AppContext::Style();
+    std::wstring folder = style ? style->LayoutFolder() : std::wstring();
+    m_background.Reset(LoadPngBitmap(folder + L"install_bg.png"));
+    m_logo.Reset(LoadPngBitmap(folder + L"logo.png"));
+    if (FileExistsOnDisk(folder + L"install_single_bg.png"))
+        m_buttonBackground.Reset(LoadPngBitmap(folder + L"install_single_bg.png"));
+}
+
+void CDezozi2Dlg::BuildControls()
+{
+    RECT centred = CentredRect(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    if (!SetWindowPos(nullptr, centred.left, centred.top, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE))
+        LogError(m_log, L"[OnInitDialog] SetWindowPos failed: %u", ::GetLastError());
+    StyleSheet* style = AppContext::Style();
+    if (style)
+        m_tabFont.Reset(MakeFont(style->GetInt(kSection, L"Btn_tab_text_Font_Size")));
+    BuildTabButtons();
+    SkinSmallButton(m_close, MainLayout::kClose, L"close", nullptr);
+    SkinSmallButton(m_minimize, MainLayout::kMinimize, L"minimize", nullptr);
+    SkinSmallButton(m_contact, MainLayout::kContact, L"contact", L"Contact");
+    SkinSmallButton(m_fileList, MainLayout::kFileList, L"readme", L"Browse the file list of the support CD");
+    SkinSmallButton(m_video, MainLayout::kVideo, L"video", L"Video");
+    m_video.ShowWindow(SW_HIDE);
+    PlaceTitle();
+    CreatePopups();
+}
+
+void CDezozi2Dlg::BuildTabButtons()
+{
+    for (int tab : {MainLayout::kDriver, MainLayout::kUtilities, MainLayout::kManual, MainLayout::kTool,
+                    MainLayout::kSpecial}) {
+        CxSkinButton& button = TabButton(tab);
+        if (!button.m_hWnd)
+            continue;
+        button.MoveWindow(ToRect(MainLayout::TabButton(tab, ToolEnabled())));
+        SkinTab(tab, false);
+        button.SetWindowText(Translate(m_controller ? m_controller->GetTabName(kTabKeys[static_cast<size_t>(tab)])
+                                                    : std::wstring(kTabKeys[static_cast<size_t>(tab)])));
+        if (tab == MainLayout::kTool && !ToolEnabled())
+            button.ShowWindow(SW_HIDE);
+    }
+}
+
+void CDezozi2Dlg::SkinTab(int tab, bool selected)
+{
+    StyleSheet* style = AppContext::Style();
+    CxSkinButton& button = TabButton(tab);
+    if (!style || !button.m_hWnd)
+        return;
+    std::wstring stem = kTabStems[static_cast<size_t>(tab)];
+    if (selected) {
+        std::wstring pressed = stem + L"_s.png";
+        button.SetSkin(pressed, pressed, pressed, pressed, style->LayoutFolder());
+        COLORREF select = style->GetColor(kSection, L"Btn_tab_text_Color_Select");
+        button.SetTextColors(select, select, select, select);
+    } else {
+        button.SetSkin(stem + L"_n.png", stem + L"_s.png", stem + L"_f.png", stem + L"_d.png", style->LayoutFolder());
+        button.SetTextColors(style->GetColor(kSection, L"Btn_tab_text_Color_Normal"),
+                             style->GetColor(kSection, L"Btn_tab_text_Color_Select"),
+                             style->GetColor(kSection, L"Btn_tab_text_Color_Focus"),
+                             style->GetColor(kSection, L"Btn_tab_text_Color_Disable"));
+    }
+    LOGFONTW font{};
+    if (CFont::GetLogFont(m_tabFont, &font))
+        button.SetTextFont(font);
+    button.Invalidate(FALSE);
+}
+
+void CDezozi2Dlg::SkinSmallButton(CxSkinButton& button, const MainLayout::Box& box, const wchar_t* stem,
+                                  const wchar_t* toolTip)
+{
+    StyleSheet* style = AppContext::Style();
+    if (!button.m_hWnd)
+        return;
+    button.MoveWindow(ToRect(box));
+    std::wstring name = stem;
+    if (style)
+        button.SetSkin(name + L"_n.png", name + L"_s.png", name + L"_f.png", name + L"_d.png", style->LayoutFolder());
+    if (m_buttonBackground)
+        button.SetBackgroundPiece(CropBitmap(m_buttonBackground, box.left, box.top, box.Width(), box.Height()));
+    if (toolTip)
+        button.SetToolTipText(Translate(toolTip));
+}
+
+void CDezozi2Dlg::PlaceTitle()
+{
+    HWND title = GetDlgItem(IDC_MAIN_TITLE);
+    if (!title)
+        return;
+    MainLayout::Box box = MainLayout::TitleText(m_logo ? m_logo.Size().cx : 0);
+    ::MoveWindow(title, box.left, box.top, box.Width(), box.Height(), TRUE);
+    ::SetWindowTextW(title, Translate(m_controller ? m_controller->CdTitle : std::wstring()).c_str());
+    StyleSheet* style = AppContext::Style();
+    if (style && !m_titleFont)
+        m_titleFont.Reset(MakeFont(style->GetInt(kSection, L"Title_text_Font_Size")));
+}
+
+HBRUSH CDezozi2Dlg::OnCtlColor(HDC dc, HWND child, UINT type)
+{
+    if (type != CTLCOLOR_STATIC || child != GetDlgItem(IDC_MAIN_TITLE))
+        return CDialogEx::OnCtlColor(dc, child, type);
+    StyleSheet* style = AppContext::Style();
+    if (m_titleFont)
+        ::SelectObject(dc, m_titleFont);
+    if (style)
+        ::SetTextColor(dc, style->GetColor(kSection, L"Title_text_Color"));
+    ::SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
+}
+
+void CDezozi2Dlg::CreatePopups()
+{
+    if (!m_dlgLoading) {
+        m_dlgLoading.reset(new CLoadingDlg());
+        if (!m_dlgLoading->Create(this))
+            m_dlgLoading.reset();
+    }
+    if (!m_dlgMainHighlight) {
+        m_dlgMainHighlight.reset(new CHighlightDlg());
+        if (m_dlgMainHighlight->Create(this)) {
+            if (StyleSheet* style = AppContext::Style())
+                m_dlgMainHighlight->SetBackgroundColor(style->GetColor(kSection, L"Highlight_Color"));
+            m_highlightTarget = HighlightRectFor(MainLayout::kSpecial);
+            m_dlgMainHighlight->MoveWindow(m_highlightTarget);
+        } else {
+            m_dlgMainHighlight.reset();
+        }
+    }
+    if (!m_dlgSpecialMask) {
+        m_dlgSpecialMask.reset(new CSpecialMaskDlg());
+        if (!m_dlgSpecialMask->Create(this))
+            m_dlgSpecialMask.reset();
+    }
+    LayoutChildren();
+    if (!m_dlgShadow) {
+        m_dlgShadow.reset(new CShadowDlg());
+        if (!m_dlgShadow->Create(this))
+            m_dlgShadow.reset();
+    }
+    LayoutChildren();
+    if (m_dlgShadow)
+        m_dlgShadow->PostMessage(WM_PAINT);
+}
+
+RECT CDezozi2Dlg::HighlightRectFor(int tab) const
+{
+    RECT window{};
+    GetWindowRect(&window);
+    RECT button{};
+    HWND handle = m_tabs[static_cast<size_t>(tab)]->m_hWnd;
+    if (handle)
+        ::GetWindowRect(handle, &button);
+    return ToRect(MainLayout::HighlightBar(window.left, button.top, button.bottom));
+}
+
+void CDezozi2Dlg::EnableMainButtons(bool on)
+{
+    for (auto& tab : m_tabs)
+        tab->EnableWindow(on);
+    for (CxSkinButton* button : {&m_close, &m_minimize, &m_contact, &m_fileList, &m_video})
+        button->EnableWindow(on);
+}
+
+void CDezozi2Dlg::StartStartupWorker()
+{
+    StartupWorker::Windows windows;
+    windows.main = m_hWnd;
+    windows.loading = m_dlgLoading ? m_dlgLoading->m_hWnd : nullptr;
+    windows.shadow = m_dlgShadow ? m_dlgShadow->m_hWnd : nullptr;
+    for (int tab = 0; tab < MainLayout::kTabCount; ++tab)
+        windows.tabs[static_cast<size_t>(tab)] = m_tabs[static_cast<size_t>(tab)]->m_hWnd;
+    m_startup = std::make_unique<StartupWorker>(m_controller, windows, &m_mayShow);
+    m_startup->Start();
 }
 
 void CDezozi2Dlg::OnDeferredInit()
 {
     LogDebug(m_log, L"[OnDeferredInit] Enter");
+    if (HWND loader = ::FindWindowW(L"Dezozi2Load", nullptr)) {
+        ::ShowWindow(loader, SW_HIDE);
+        ::PostMessageW(loader, WM_CLOSE, 0, 0);
+    }
+    if (m_controller)
+        m_controller->InstallState = -1;
+    const StartupWorker::Outcome outcome = m_startup ? m_startup->Result() : StartupWorker::Outcome{};
+    m_lastPosition = outcome.lastPosition;
+    if (m_dlgMainHighlight)
+        m_dlgMainHighlight->ShowWindow(SW_SHOWNA);
+    if (m_dlgLoading)
+        m_dlgLoading->ShowWindow(SW_HIDE);
+    EnableMainButtons(true);
+    const uint32_t mode = m_controller ? m_controller->RunMode : 0;
+    if (mode & MODE_RECOVERY) {
+        m_close.EnableWindow(FALSE);
+        m_minimize.EnableWindow(FALSE);
+    }
+    SetTimer(kFollowTimer, 100);
+    PlaceTitle();
+    MainLayout::FirstTab first = MainLayout::ChooseFirstTab(mode, outcome.hasSpecialAds, outcome.hasItems);
+    SelectTab(first.tab);
+    if (first.autoStart && (mode & MODE_CONTD))
+        PostMessage(MSG_START_INSTALL, 0);
+    if (mode & MODE_FINISH)
+        ShowPopupMessage(Translate(L"The installation is complete."), 0);
+}
+
+void CDezozi2Dlg::SelectTab(int tab)
+{
+    if (tab < 0 || tab >= MainLayout::kTabCount)
+        return;
+    m_highlightTarget = HighlightRectFor(tab);
+    m_highlightSliding = true;
+    if (!m_slideTimerRunning)
+        m_slideTimerRunning = SetTimer(kSlideTimer, 10) != 0;
+    for (int other = 0; other < MainLayout::kTabCount; ++other)
+        SkinTab(other, false);
+    SkinTab(tab, true);
+    if (m_controller)
+        m_controller->CurrentTab = tab;
+    OpenSubDialog(tab + 1);
+}
+
+void CDezozi2Dlg::OpenSubDialog(int type)
+{
+    LogDebug(m_log, L"[OpenSubDialog] Enter");
+    m_subDialogType = type;
+    // The list, manual and special views join here as they are built.
+    m_listMode = -1;
+    if (type >= 1 && type <= 5 && m_dlgSpecialMask)
+        m_dlgSpecialMask->ShowWindow(type == 4 ? SW_SHOWNA : SW_HIDE);
+    LayoutChildren();
+    LogDebug(m_log, L"[OpenSubDialog] End");
+}
+
+void CDezozi2Dlg::LayoutChildren()
+{
+    if (m_dlgLoading)
+        m_dlgLoading->MoveWindow(ScreenRect(MainLayout::kLoading));
+    if (m_dlgShadow)
+        m_dlgShadow->MoveWindow(ScreenRect(MainLayout::Box{0, 0, kWidth, kHeight}));
+    if (m_dlgSpecialMask)
+        m_dlgSpecialMask->MoveWindow(ScreenRect(MainLayout::kSpecialMask));
+}
+
+bool CDezozi2Dlg::VerifyMainPlacement()
+{
+    RECT window{};
+    GetWindowRect(&window);
+    RECT centred = CentredRect(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    if (!SameRect(window, centred)) {
+        MoveWindow(centred);
+        return false;
+    }
+    RECT rect{};
+    if (m_dlgLoading && m_dlgLoading->GetWindowRect(&rect) && !SameRect(rect, ScreenRect(MainLayout::kLoading))) {
+        LayoutChildren();
+        return false;
+    }
+    if (m_dlgShadow && m_dlgShadow->GetWindowRect(&rect) && !SameRect(rect, window)) {
+        m_dlgShadow->MoveWindow(window);
+        return false;
+    }
+    return true;
+}
+
+bool CDezozi2Dlg::VerifyInstallPlacement()
+{
+    bool placed = true;
+    RECT rect{};
+    if (InstallMask && InstallMask->GetWindowRect(&rect) && !SameRect(rect, ScreenRect(MainLayout::kInstallMask))) {
+        InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
+        placed = false;
+    }
+    return placed;
+}
+
+void CDezozi2Dlg::FollowMainWindow()
+{
+    RECT window{};
+    GetWindowRect(&window);
+    if (window.right - window.left != kWidth && window.bottom - window.top != kHeight)
+        MoveWindow(CentredRect(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+    GetWindowRect(&window);
+    m_lastPosition = POINT{window.left, window.top};
+    RECT rect{};
+    RECT wanted = ScreenRect(MainLayout::kSpecialMask);
+    if (m_dlgSpecialMask && m_dlgSpecialMask->GetWindowRect(&rect) && (rect.left != wanted.left || rect.top != wanted.top)) {
+        ::OutputDebugStringW(L"m_dlgSpecialMask: Position change\n");
+        m_dlgSpecialMask->MoveWindow(wanted);
+    }
+    if (m_dlgShadow && m_dlgShadow->GetWindowRect(&rect) && (rect.left != window.left || rect.top != window.top)) {
+        ::OutputDebugStringW(L"m_dlgShadow: Position change\n");
+        m_dlgShadow->MoveWindow(window);
+    }
+    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    if (!m_highlightSliding && m_dlgMainHighlight && tab >= 0 && tab < MainLayout::kTabCount) {
+        RECT bar = HighlightRectFor(tab);
+        if (m_dlgMainHighlight->GetWindowRect(&rect) && (rect.left != bar.left || rect.top != bar.top)) {
+            ::OutputDebugStringW(L"m_dlgMainHighlight: Position change\n");
+            m_dlgMainHighlight->MoveWindow(bar);
+        }
+    }
+    wanted = ScreenRect(MainLayout::kLoading);
+    if (m_dlgLoading && m_dlgLoading->GetWindowRect(&rect) && (rect.left != wanted.left || rect.top != wanted.top)) {
+        ::OutputDebugStringW(L"m_dlgLoading: Position change\n");
+        m_dlgLoading->MoveWindow(wanted);
+    }
+    VerifyInstallPlacement();
+}
+
+void CDezozi2Dlg::SlideHighlight()
+{
+    if (!m_dlgMainHighlight)
+        return;
+    RECT bar{};
+    m_dlgMainHighlight->GetWindowRect(&bar);
+    int top = MainLayout::SlideStep(bar.top, m_highlightTarget.top);
+    if (top == bar.top) {
+        m_highlightSliding = false;
+        KillTimer(kSlideTimer);
+        m_slideTimerRunning = false;
+        return;
+    }
+    m_dlgMainHighlight->SetWindowPos(nullptr, m_highlightTarget.left, top, 0, 0,
+                                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CDezozi2Dlg::OnTimer(UINT_PTR id)
+{
+    switch (id) {
+    case kSlideTimer:
+        SlideHighlight();
+        return true;
+    case kFollowTimer:
+        FollowMainWindow();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
+{
+    if (dx == 0 && dy == 0)
+        return;
+    CWnd* popups[] = {m_dlgMainHighlight.get(), InstallMask.get(), m_dlgLoading.get(), m_dlgSpecialMask.get(),
+                      m_dlgShadow.get()};
+    HDWP batch = ::BeginDeferWindowPos(static_cast<int>(std::size(popups)));
+    for (CWnd* popup : popups) {
+        RECT rect{};
+        if (!popup || !popup->m_hWnd || !popup->GetWindowRect(&rect))
+            continue;
+        if (batch)
+            batch = ::DeferWindowPos(batch, popup->m_hWnd, nullptr, rect.left + dx, rect.top + dy, 0, 0,
+                                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        else
+            popup->SetWindowPos(nullptr, rect.left + dx, rect.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (batch)
+        ::EndDeferWindowPos(batch);
+}
+
+bool CDezozi2Dlg::OnMoving(RECT* proposed)
+{
+    if (!proposed)
+        return false;
+    RECT window{};
+    GetWindowRect(&window);
+    if (window.top < 0) {
+        int height = proposed->bottom - proposed->top;
+        proposed->top = 0;
+        proposed->bottom = height;
+        SetWindowPos(nullptr, proposed->left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    MovePopupsBy(proposed->left - m_lastPosition.x, proposed->top - m_lastPosition.y);
+    m_lastPosition = POINT{proposed->left, proposed->top};
+    return false;
+}
+
+bool CDezozi2Dlg::OnLButtonDown(UINT, POINT pt)
+{
+    if (pt.y > MainLayout::kDragBandHeight || m_highlightSliding)
+        return false;
+    // As if the caption had been pressed: the system runs the drag.
+    ::ReleaseCapture();
+    SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return true;
+}
+
+bool CDezozi2Dlg::OnPaint()
+{
+    if (::IsIconic(m_hWnd))
+        return false;
+    CPaintDC dc(m_hWnd);
+    SIZE size = m_background ? m_background.Size() : ClientSize();
+    CMemDC canvas(dc, size);
+    if (!m_background)
+        canvas.FillSolidRect(RECT{0, 0, size.cx, size.cy}, kColorKey);
+    canvas.Draw(m_background, 0, 0);
+    StyleSheet* style = AppContext::Style();
+    CContourBitmap logo(m_logo.Get());
+    logo.Draw(canvas, 17, style ? style->GetInt(kSection, L"Logo_Top_Offset") : 0);
+    logo.Detach();
+    return true;
+}
+
+int CDezozi2Dlg::ShowPopupMessage(const std::wstring& text, int type)
+{
+    WindowPtr<CMaskDlg> mask(new CMaskDlg());
+    mask->SetOpacity(1);
+    if (mask->Create(this)) {
+        mask->MoveWindow(ScreenRect(MainLayout::kMessageMask));
+        mask->ShowWindow(SW_SHOWNA);
+    }
+#ifdef HAVE_POPUPS
+    CPopupDlg popup(text, type, this);
+    INT_PTR answer = popup.DoModal();
+#else
+    (void)text;
+    (void)type;
+    INT_PTR answer = 0;
+#endif
+    mask->PostMessage(WM_CLOSE);
+    return answer == 1 || answer == 2 ? static_cast<int>(answer) : 0;
+}
+
+void CDezozi2Dlg::OpenInstallingView()
+{
+    InstallMask.reset(new CMaskDlg());
+    InstallMask->SetOpacity(55);
+    if (!InstallMask->Create(this)) {
+        InstallMask.reset();
+        return;
+    }
+    InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (VerifyInstallPlacement()) {
+            InstallMask->ShowWindow(SW_SHOWNA);
+            return;
+        }
+        ::OutputDebugStringW(L"========Reload Installbg Dialog========\n");
+    }
+}
+
+void CDezozi2Dlg::CloseInstallingView()
+{
+    if (InstallMask)
+        InstallMask->PostMessage(WM_CLOSE);
+    InstallMask.reset();
+}
+
+BOOL CDezozi2Dlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) != BN_CLICKED)
+        return CDialogEx::OnCommand(wParam, lParam);
+    const int id = LOWORD(wParam);
+    for (int tab = 0; tab < MainLayout::kTabCount; ++tab) {
+        if (id == kTabIds[static_cast<size_t>(tab)]) {
+            SelectTab(tab);
+            return TRUE;
+        }
+    }
+    switch (id) {
+    case IDC_MAIN_MINIMIZE:
+        ShowWindow(SW_MINIMIZE);
+        return TRUE;
+    case IDC_MAIN_CONTACT:
+        OpenAddress(kContactAddress);
+        return TRUE;
+    case IDC_MAIN_FILELIST:
+        OpenAddress(m_controller ? m_controller->FileListPath : std::wstring());
+        return TRUE;
+    case IDC_MAIN_VIDEO:
+        OpenVideoList();
+        return TRUE;
+    default:
+        return CDialogEx::OnCommand(wParam, lParam);
+    }
+}
+
+void CDezozi2Dlg::OpenAddress(const std::wstring& address)
+{
+    LogInfo(m_log, L"[OnCommand] open %s", address.c_str());
+    if (address.empty() || !LinkOpener::Current().Open(address))
+        LogError(m_log, L"[OnCommand] open fail: %s", address.c_str());
+}
+
+HFONT CDezozi2Dlg::MakeFont(int height) const
+{
+    LOGFONTW font = SkinFont(m_hWnd, height);
+    return ::CreateFontIndirectW(&font);
+}
+
+void CDezozi2Dlg::OpenVideoList()
+{
+#ifdef HAVE_POPUPS
+    CPopupListDlg videos(this);
+    videos.DoModal();
+#endif
+}
+
+void CDezozi2Dlg::ShowTermsOfUse()
+{
+    std::wstring text = TermsOfUseStep::Run(ExeFolder(), m_log);
+    if (!text.empty())
+        ShowPopupMessage(Translate(text), 0);
+}
+
+void CDezozi2Dlg::OnCancel()
+{
+    LogDebug(m_log, L"[OnCancel] close");
+    if (m_controller && m_controller->InstallState == 0) {
+        int answer = ShowPopupMessage(Translate(L"Setup program is still running, closing this window can NOT stop "
+                                                L"the program. Are you sure to close the window?"),
+                                      1);
+        if (answer == 2)
+            return;
+    }
+    CloseInstallingView();
+    CDialogEx::OnCancel();
+}
+
+bool CDezozi2Dlg::OnDestroy()
+{
+    KillTimer(kSlideTimer);
+    KillTimer(kFollowTimer);
+    KillTimer(kResolutionTimer);
+    KillTimer(kRevealSpecialTimer);
+    m_startup.reset();
+    m_dlgMainHighlight.reset();
+    m_dlgLoading.reset();
+    m_dlgSpecialMask.reset();
+    m_dlgShadow.reset();
+    InstallMask.reset();
+    return false;
 }
 
 LRESULT CDezozi2Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_WINDOWPOSCHANGING:
+        // Hidden until the start-up worker allows the window to appear.
+        if (!m_mayShow && lParam)
+            reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
+        break;
     case MSG_DEFERRED_INIT:
         OnDeferredInit();
-        break;
+        return 0;
     case MSG_QUIT_APP:
         ::PostQuitMessage(0);
-        break;
+        return 0;
     case WM_NCDESTROY:
         // Workers must not post to a handle that may be reused.
         if (m_controller && m_controller->MainWnd == m_hWnd)

@@ -1,34 +1,127 @@
 #pragma once
+#include <array>
+#include <atomic>
+#include <memory>
+#include <string>
+
 #include "ui/framework/CDialogEx.h"
+#include "ui/framework/GdiObject.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/StartupWorker.h"
+#include "ui/skin/CxSkinButton.h"
 
 class CController;
+class CHighlightDlg;
+class CLoadingDlg;
+class CMaskDlg;
+class CShadowDlg;
+class CSpecialMaskDlg;
 struct Logger;
 
-// The program's one top-level window: borderless, 1038 x 678, centred on
-// the primary screen. This is the window's frame (placement, styles,
-// closing, deferred initialisation); the tabs, views and the message
-// protocol of the install session are built on top of it here.
+// The program's one top-level window: borderless, layered, 1038 x 678,
+// centred on the primary screen, with its column of tab buttons, its small
+// buttons and the pop-ups that give the skin its effects. It is the hub of
+// the program's private messages.
 class CDezozi2Dlg : public CDialogEx {
 public:
     explicit CDezozi2Dlg(CWnd* parent = nullptr);
     ~CDezozi2Dlg() override;
 
-    static constexpr int kWidth = 1038;
-    static constexpr int kHeight = 678;
+    static constexpr int kWidth = MainLayout::kWidth;
+    static constexpr int kHeight = MainLayout::kHeight;
     // The window's rectangle on a primary screen of this size.
     static RECT CentredRect(int screenWidth, int screenHeight);
 
+    // The program's modal message: 1 for the first button, 2 for the
+    // second, 0 when the pop-up could not be shown.
+    int ShowPopupMessage(const std::wstring& text, int type);
+    void EnableMainButtons(bool on);
+    void OpenInstallingView();
+    void CloseInstallingView();
+    void SelectTab(int tab);
+    int ListMode() const { return m_listMode; }
+
+    // Timer ids.
+    enum : UINT_PTR { kSlideTimer = 2, kResolutionTimer = 10, kFollowTimer = 11, kRevealSpecialTimer = 12 };
+
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange() override;
     BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnCancel() override;
-    // Runs inside the message loop after initialisation has posted
-    // MSG_DEFERRED_INIT; the start-up of the window's content goes here.
+    bool OnPaint() override;
+    bool OnEraseBkgnd(HDC) override { return true; }
+    bool OnTimer(UINT_PTR id) override;
+    bool OnLButtonDown(UINT keys, POINT pt) override;
+    bool OnMoving(RECT* proposed) override;
+    HBRUSH OnCtlColor(HDC dc, HWND child, UINT type) override;
+    bool OnDestroy() override;
+    // The rest of start-up, on the user-interface thread.
     virtual void OnDeferredInit();
 
     CController* m_controller = nullptr;
     Logger* m_log = nullptr;
 
 private:
-    void PlaceCentred();
+    friend class StartupWorker;
+
+    void SetWindowIcons();
+    void LoadImages();
+    void BuildControls();
+    void BuildTabButtons();
+    void SkinTab(int tab, bool selected);
+    void SkinSmallButton(CxSkinButton& button, const MainLayout::Box& box, const wchar_t* stem,
+                         const wchar_t* toolTip);
+    void PlaceTitle();
+    void CreatePopups();
+    void OpenSubDialog(int type);
+    void LayoutChildren();
+    bool VerifyMainPlacement();
+    bool VerifyInstallPlacement();
+    void FollowMainWindow();
+    void SlideHighlight();
+    void RevealSpecialView();
+    void MovePopupsBy(int dx, int dy);
+    void StartStartupWorker();
+    void ShowTermsOfUse();
+    void OpenAddress(const std::wstring& address);
+    HFONT MakeFont(int height) const;
+    void OpenVideoList();
+    RECT HighlightRectFor(int tab) const;
+    RECT ScreenRect(const MainLayout::Box& box) const;
+    CxSkinButton& TabButton(int tab) { return *m_tabs[static_cast<size_t>(tab)]; }
+    bool ToolEnabled() const;
+
+    std::array<std::unique_ptr<CxSkinButton>, MainLayout::kTabCount> m_tabs;
+    CxSkinButton m_close{this};
+    CxSkinButton m_minimize{this};
+    CxSkinButton m_contact{this};
+    CxSkinButton m_fileList{this};
+    CxSkinButton m_video{this};
+
+    WindowPtr<CHighlightDlg> m_dlgMainHighlight;
+    WindowPtr<CLoadingDlg> m_dlgLoading;
+    WindowPtr<CSpecialMaskDlg> m_dlgSpecialMask;
+    WindowPtr<CShadowDlg> m_dlgShadow;
+    WindowPtr<CMaskDlg> InstallMask;
+
+    CBitmap m_background;
+    CBitmap m_logo;
+    CBitmap m_buttonBackground;
+    CFont m_tabFont;
+    CFont m_titleFont;
+    HICON m_bigIcon = nullptr;
+    HICON m_smallIcon = nullptr;
+
+    std::atomic<bool> m_mayShow{false};
+    bool m_installing = false;
+    int m_subDialogType = 0;
+    int m_listMode = -1;
+    bool m_highlightSliding = false;
+    RECT m_highlightTarget{};
+    bool m_slideTimerRunning = false;
+    POINT m_lastPosition{};
+    SIZE m_watchedScreen{1024, 768};
+    std::unique_ptr<StartupWorker> m_startup;
 };

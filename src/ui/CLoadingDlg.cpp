@@ -16,9 +16,8 @@ void CLoadingDlg::SetBlend(const BLENDFUNCTION& blend)
         frame.m_blend = blend;
 }
 
-BOOL CLoadingDlg::OnInitDialog()
+void CLoadingDlg::OnInitOverlay()
 {
-    CSkinOverlayDlg::OnInitDialog();
     m_controller = AppContext::Controller();
     StyleSheet* style = AppContext::Style();
     std::wstring folder = style ? style->LayoutFolder() : std::wstring();
@@ -32,7 +31,6 @@ BOOL CLoadingDlg::OnInitDialog()
     if (IsWindowVisible())
         StartAnimation();
     PostMessage(MSG_DEFERRED_INIT);
-    return TRUE;
 }
 
 LRESULT CLoadingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)

@@ -30,7 +30,7 @@ public:
     static constexpr RECT kFrameRect{383, 262, 463, 295};
 
 protected:
-    BOOL OnInitDialog() override;
+    void OnInitOverlay() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnPaint() override;
     bool OnEraseBkgnd(HDC) override { return true; }

@@ -6,13 +6,11 @@
 
 CMaskDlg::CMaskDlg() : CSkinOverlayDlg(IDD_MASK_DLG) {}
 
-BOOL CMaskDlg::OnInitDialog()
+void CMaskDlg::OnInitOverlay()
 {
-    CSkinOverlayDlg::OnInitDialog();
     SetBackgroundColor(RGB(0, 0, 0));
     if (!LayeredWindow::SetConstantAlpha(m_hWnd, LayeredWindow::PercentToAlpha(m_opacity)))
         LogError(m_log, L"[OnInitDialog] SetLayeredWindowAttributes failed: %u", ::GetLastError());
-    return TRUE;
 }
 
 bool CMaskDlg::OnMouseMove(UINT, POINT)

@@ -16,7 +16,7 @@ public:
     int Opacity() const { return m_opacity; }
 
 protected:
-    BOOL OnInitDialog() override;
+    void OnInitOverlay() override;
     bool OnMouseMove(UINT keys, POINT pt) override;
     bool OnMouseLeave() override;
 

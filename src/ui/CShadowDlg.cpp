@@ -60,9 +60,8 @@ void CopyStraight(const std::vector<DWORD>& source, SIZE sourceSize, DWORD* targ
 
 CShadowDlg::CShadowDlg() : CSkinOverlayDlg(IDD_SHADOW_DLG) {}
 
-BOOL CShadowDlg::OnInitDialog()
+void CShadowDlg::OnInitOverlay()
 {
-    CSkinOverlayDlg::OnInitDialog();
     m_controller = AppContext::Controller();
     const StyleSheet* style = m_controller ? m_controller->GetStyleSheet() : nullptr;
     const std::wstring folder = style ? style->LayoutFolder() : std::wstring();
@@ -70,7 +69,6 @@ BOOL CShadowDlg::OnInitDialog()
     for (int i = 0; i < FramePieces::kPieceCount; ++i)
         m_pieces[i].Reset(LoadPngBitmap(folder + kPieceFiles[i]));
     ModifyStyleEx(0, WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE);
-    return TRUE;
 }
 
 CBitmap CShadowDlg::BuildFrame(SIZE client) const

@@ -27,7 +27,7 @@ public:
     static constexpr int kEdgeStep = 2;
 
 protected:
-    BOOL OnInitDialog() override;
+    void OnInitOverlay() override;
     bool OnPaint() override;
     bool OnEraseBkgnd(HDC) override { return true; }
 

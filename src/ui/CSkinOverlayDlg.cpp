@@ -4,7 +4,9 @@ BOOL CSkinOverlayDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
     MakeBorderless();
-    return TRUE;
+    OnInitOverlay();
+    // A dialog that asks for the default focus gets it even while hidden.
+    return FALSE;
 }
 
 LRESULT CSkinOverlayDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)

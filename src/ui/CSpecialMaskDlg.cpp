@@ -10,15 +10,13 @@
 
 CSpecialMaskDlg::CSpecialMaskDlg() : CSkinOverlayDlg(IDD_SPECIALMASK_DLG) {}
 
-BOOL CSpecialMaskDlg::OnInitDialog()
+void CSpecialMaskDlg::OnInitOverlay()
 {
-    CSkinOverlayDlg::OnInitDialog();
     m_controller = AppContext::Controller();
     const StyleSheet* style = m_controller ? m_controller->GetStyleSheet() : nullptr;
     if (style)
         m_picture.Reset(LoadPngBitmap(style->LayoutFolder() + L"special_mask.png"));
     LayeredWindow::SetColorKey(m_hWnd, RGB(255, 0, 255));
-    return TRUE;
 }
 
 bool CSpecialMaskDlg::OnPaint()

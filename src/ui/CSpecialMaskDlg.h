@@ -13,7 +13,7 @@ public:
     SIZE PictureSize() const { return m_picture.Size(); }
 
 protected:
-    BOOL OnInitDialog() override;
+    void OnInitOverlay() override;
     bool OnPaint() override;
 
 private:

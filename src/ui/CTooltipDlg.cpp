@@ -35,9 +35,8 @@ RECT ToRect(const TipBox& box)
 
 CTooltipDlg::CTooltipDlg() : CSkinOverlayDlg(IDD_TOOLTIP_DLG) {}
 
-BOOL CTooltipDlg::OnInitDialog()
+void CTooltipDlg::OnInitOverlay()
 {
-    CSkinOverlayDlg::OnInitDialog();
     m_controller = AppContext::Controller();
     for (CContourBitmap& piece : m_frame)
         piece.Reset();
@@ -49,7 +48,6 @@ BOOL CTooltipDlg::OnInitDialog()
         for (int id : {IDC_TOOLTIP_TEXT, IDC_TOOLTIP_LINK})
             ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     }
-    return TRUE;
 }
 
 void CTooltipDlg::LoadFrame()
@@ -216,10 +214,8 @@ bool CTooltipDlg::OnLButtonDown(UINT, POINT)
 
 bool CTooltipDlg::OnLButtonUp(UINT, POINT)
 {
-    if (m_hovering && !m_linkAddress.empty()) {
-        LogInfo(m_log, L"[OnLButtonUp] Open %s", m_linkAddress.c_str());
-        LinkOpener::Current().Open(m_linkAddress);
-    }
+    if (m_hovering && !m_linkAddress.empty())
+        LinkOpener::OpenLink(m_linkAddress);
     m_pressing = false;
     RepaintLink();
     return false;

@@ -37,7 +37,7 @@ public:
     static constexpr COLORREF kColorKey = RGB(255, 0, 255);
 
 protected:
-    BOOL OnInitDialog() override;
+    void OnInitOverlay() override;
     bool OnPaint() override;
     bool OnEraseBkgnd(HDC) override { return true; }
     HBRUSH OnCtlColor(HDC dc, HWND child, UINT type) override;

@@ -22,14 +22,12 @@ void CTransparentViewDlg::DoDataExchange()
     m_btnInstall.SubclassDlgItem(IDOK, this);
 }
 
-BOOL CTransparentViewDlg::OnInitDialog()
+void CTransparentViewDlg::OnInitOverlay()
 {
-    CSkinOverlayDlg::OnInitDialog();
     m_controller = AppContext::Controller();
     SetBackgroundColor(kColorKey);
     LayeredWindow::SetColorKey(m_hWnd, kColorKey);
     SkinButton();
-    return TRUE;
 }
 
 void CTransparentViewDlg::SkinButton()

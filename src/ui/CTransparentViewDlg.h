@@ -18,7 +18,7 @@ public:
     static constexpr int kButtonHeight = 34;
 
 protected:
-    BOOL OnInitDialog() override;
+    void OnInitOverlay() override;
     void DoDataExchange() override;
     void OnOK() override;
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "log/ScopedLogger.h"
 #include "ui/ShellLinkOpener.h"
 
 namespace {
@@ -20,4 +21,16 @@ LinkOpener& LinkOpener::Current()
 void LinkOpener::Install(LinkOpener* opener)
 {
     g_installed.store(opener);
+}
+
+bool LinkOpener::OpenLink(const std::wstring& address)
+{
+    if (address.empty())
+        return false;
+    ScopedLogger log(L"LinkOpener");
+    LogInfo(log, L"[OpenLink] %s", address.c_str());
+    if (Current().Open(address))
+        return true;
+    LogInfo(log, L"[OpenLink] The shell did not open it");
+    return false;
 }

@@ -10,6 +10,10 @@ public:
     // True when the shell took the address.
     virtual bool Open(const std::wstring& address) = 0;
 
+    // Opens the address with the opener in use and logs it (the log shows
+    // what was opened whatever the opener); false when nothing was opened.
+    static bool OpenLink(const std::wstring& address);
+
     // The opener in use; the shell's unless another one is installed.
     static LinkOpener& Current();
     // nullptr goes back to the shell. The caller keeps ownership.

@@ -2,16 +2,23 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <mutex>
+#include <thread>
 
 #include "CatalogTestHelpers.h"
 #include "CompanionHelpers.h"
 #include "app/RunMode.h"
 #include "config/CController.h"
+#include "engine/CDetectFinishProcessPro.h"
 #include "engine/CInstallSw.h"
 #include "engine/CSoftwareCtl.h"
+#include "engine/CSwFactoryKit.h"
+#include "engine/OwningFactory.h"
 #include "engine/RunStop.h"
 #include "engine/SwRunWorker.h"
+#include "engine/WatcherThread.h"
 #include "services/ProcessKiller.h"
 #include "services/SystemRestart.h"
 #include "session/SessionNotify.h"
@@ -48,6 +55,30 @@ struct TestItem {
     bool installed = false;      // the setup has run before the test
     bool selected = true;
     bool withSetup = true;
+    int uninstallReboot = 0;
+    int waitBefore = -1; // seconds; missing when negative
+    int waitAfter = -1;
+};
+
+// Marks in the event list that a process watcher object was deleted.
+constexpr int kWatcherGone = -1;
+bool g_noWatch = false;
+
+// The program's process watcher, which tells when it goes and, when asked,
+// cannot start its thread.
+class TrackedWatch : public CDetectFinishProcessPro {
+public:
+    using CDetectFinishProcessPro::CDetectFinishProcessPro;
+    ~TrackedWatch() override { RecordEvent(0, kWatcherGone, 0, nullptr); }
+    void* StartDetect() override { return g_noWatch ? nullptr : CDetectFinishProcessPro::StartDetect(); }
+};
+
+class TrackedWatchKit : public CSwFactoryKit {
+public:
+    std::unique_ptr<IDetectFinishFactory> NewProcessFinishFactory() override
+    {
+        return std::make_unique<OwningFactory<IDetectFinishFactory, TrackedWatch, int, bool>>();
+    }
 };
 
 // A disc below the test program's folder (items' paths are relative to it),
@@ -64,6 +95,7 @@ protected:
         SetEnvironmentVariableW(L"OVRASETUP_LOG", log.c_str());
         previousHook = SystemRestart::SetHook([] { ++g_restarts; });
         g_restarts = 0;
+        g_noWatch = false;
         std::lock_guard<std::mutex> hold(g_eventsLock);
         g_events.clear();
     }
@@ -95,7 +127,11 @@ protected:
             add("UpgradeType", std::to_string(t.upgrade));
             add("InstallFinishType", std::to_string(t.finishType));
             add("InstallReboot", std::to_string(t.reboot));
-            add("UninstallReboot", "0");
+            add("UninstallReboot", std::to_string(t.uninstallReboot));
+            if (t.waitBefore >= 0)
+                add("WaitBeforeInstall", std::to_string(t.waitBefore));
+            if (t.waitAfter >= 0)
+                add("WaitAfterInstall", std::to_string(t.waitAfter));
             add("Path", Narrow(discName) + "\\Item" + std::to_string(n));
             add("Order", std::to_string(n));
             if (!t.timeout.empty())
@@ -129,11 +165,13 @@ protected:
 
     // A controller on the catalogue with its record beside it; items ticked as asked.
     std::unique_ptr<CController> Controller(const std::wstring& catalog, const std::vector<TestItem>& items,
-                                            uint32_t mode = 0, NotifyCallBack notify = &RecordEvent)
+                                            uint32_t mode = 0, NotifyCallBack notify = &RecordEvent,
+                                            SwFactoryKit* kit = nullptr)
     {
         auto controller = std::make_unique<CController>();
         controller->RunMode = mode;
         controller->NotifyFunction = notify;
+        controller->FactoryKit = kit;
         controller->SetProgressRecordPath(disc + L"\\Ovcd_ProcessLog.ini");
         controller->Paths.WindowsFolder = disc;
         controller->Paths.LoaderFolder = disc + L"\\Temp\\Pavv2Load";
@@ -165,6 +203,18 @@ protected:
     {
         std::lock_guard<std::mutex> hold(g_eventsLock);
         return g_events;
+    }
+    // Where an event first comes in the list; the list's size when never.
+    size_t IndexOf(int event) const
+    {
+        const auto events = Events();
+        return std::find_if(events.begin(), events.end(), [=](const Event& e) { return e.event == event; }) -
+               events.begin();
+    }
+    size_t CountOf(int event) const
+    {
+        const auto events = Events();
+        return std::count_if(events.begin(), events.end(), [=](const Event& e) { return e.event == event; });
     }
 
     std::string vendor;
@@ -253,16 +303,21 @@ TEST_F(InstallRunTest, EventsTimeOutsRecoveryAndAMissingProgram)
     EXPECT_EQ(KillProcessByName(L"ovrasetup.EXE"), 2); // both still running
     EXPECT_EQ(KillProcessByName(L"OvraSetup.exe"), 0);
 
-    // No program: every event still comes, detection ends at once, and a
-    // silent install that restarts (outside recovery) gives kind 1 and restarts.
+    // No program: every event still comes, detection ends at once (not
+    // after its 120 s), and a silent install that restarts (outside
+    // recovery) gives kind 1 and restarts.
     {
         std::lock_guard<std::mutex> hold(g_eventsLock);
         g_events.clear();
     }
     auto normal = Controller(catalog, items);
+    capture.lines.clear();
+    const ULONGLONG missingStart = GetTickCount64();
     normal->FindItem(4)->m_pSilentInstall->Execute();
+    EXPECT_LT(GetTickCount64() - missingStart, 4000u); // the 1 s pause after it included
     EXPECT_TRUE(capture.Has(L"[RunSetup] Can not find file"));
     EXPECT_TRUE(capture.Has(L"Detect Finish stop by 0"));
+    EXPECT_TRUE(capture.Has(L"[GetTimeoutValue] Software:Run item 4, TimeoutValue:120"));
     events = Events();
     ASSERT_EQ(events.size(), order.size());
     EXPECT_EQ(events[8].event, 8);
@@ -279,10 +334,11 @@ TEST_F(InstallRunTest, EventsTimeOutsRecoveryAndAMissingProgram)
 
 // A restart in the middle of the run: the walk stops after the item that
 // restarts, the continuation is prepared, and a second start in continued
-// mode runs exactly the items not done.
+// mode runs exactly the items not done; there an upgrade whose uninstall
+// restarts prepares a continuation that skips the uninstall.
 TEST_F(InstallRunTest, ContinuesAfterARestartWithTheItemsNotDone)
 {
-    const std::vector<TestItem> items = {{}, {.reboot = 1}, {}, {.selected = false}};
+    const std::vector<TestItem> items = {{}, {.reboot = 1}, {.upgrade = 3, .uninstallReboot = 1}, {.selected = false}};
     const std::wstring catalog = Disc(items);
     {
         auto controller = Controller(catalog, items, 0, &SessionNotify::NotifyCallBack);
@@ -297,17 +353,23 @@ TEST_F(InstallRunTest, ContinuesAfterARestartWithTheItemsNotDone)
         controller->DeleteResumeTask();
     }
     DeleteFileW(log.c_str());
-    auto continued = Controller(catalog, items, MODE_CONTD);
+    auto continued = Controller(catalog, items, MODE_CONTD, &SessionNotify::NotifyCallBack);
+    continued->CurrentTab = 0;
     EXPECT_EQ(continued->FindItem(1)->Item().Doned, 1);
     EXPECT_EQ(continued->FindItem(2)->Item().Doned, 1);
     EXPECT_EQ(continued->FindItem(3)->Item().Selected, 1);
     SwRunWorker::SwExecute(*continued);
-    EXPECT_EQ(Starts(), (std::vector<std::string>{"Item3 -s"}));
+    // The restart seam returns here, so the reinstall follows at once.
+    EXPECT_EQ(Starts(), (std::vector<std::string>{"Item3 -su", "Item3 -s"}));
+    EXPECT_EQ(g_restarts, 2);
+    EXPECT_EQ(ReadProfile(continued->Paths.DescriptionPath(), L"Load", L"Param"), L"-contd -i 00 -round");
+    continued->DeleteResumeTask();
     EXPECT_EQ(continued->FindItem(3)->GetCurrentVersion(1), L"1.3");
 }
 
-// A stop request ends a run in its start delay and in its detection wait at
-// once; the worker's thread ends by itself and starts no further item.
+// A stop request ends a run in its start delay (of either worker) and in its
+// detection wait at once; the worker's thread ends by itself, with its own
+// exit code, and starts no further item.
 TEST_F(InstallRunTest, StopRequestEndsTheRunPromptly)
 {
     const std::vector<TestItem> items = {{.installMs = 20000, .timeout = "60"}, {}};
@@ -320,6 +382,14 @@ TEST_F(InstallRunTest, StopRequestEndsTheRunPromptly)
     ULONGLONG start = GetTickCount64();
     EXPECT_TRUE(controller->RunWorker.Wait(2000));
     EXPECT_LT(GetTickCount64() - start, 2000u);
+    EXPECT_EQ(controller->RunWorker.ExitCode(), SwRunWorker::kRunStopped);
+    ASSERT_TRUE(controller->SingleWorker.StartSingle(*controller, 2));
+    Sleep(250); // inside its 1 s start delay
+    controller->SingleWorker.RequestStop();
+    start = GetTickCount64();
+    EXPECT_TRUE(controller->SingleWorker.Wait(2000));
+    EXPECT_LT(GetTickCount64() - start, 500u);
+    EXPECT_EQ(controller->SingleWorker.ExitCode(), SwRunWorker::kRunStopped);
     EXPECT_TRUE(Starts().empty());
 
     ASSERT_TRUE(controller->RunWorker.StartAll(*controller));
@@ -331,6 +401,7 @@ TEST_F(InstallRunTest, StopRequestEndsTheRunPromptly)
     EXPECT_TRUE(controller->RunWorker.Wait(3000));
     EXPECT_LT(GetTickCount64() - start, 3000u);
     EXPECT_FALSE(controller->RunWorker.IsRunning());
+    EXPECT_EQ(controller->RunWorker.ExitCode(), SwRunWorker::kRunStopped);
     EXPECT_EQ(Starts(), std::vector<std::string>{"Item1 -s"});
     EXPECT_EQ(controller->FindItem(1)->Item().Doned, 0); // stopped before it could be known installed
     EXPECT_EQ(controller->FindItem(2)->Item().Doned, 0);
@@ -370,8 +441,170 @@ TEST_F(InstallRunTest, StopAfterAFinishedSetupKeepsTheItemDone)
     ASSERT_TRUE(controller->RunWorker.StartAll(*controller));
     EXPECT_TRUE(controller->RunWorker.Wait(30000));
     g_stopOnEnd = nullptr;
+    EXPECT_EQ(controller->RunWorker.ExitCode(), SwRunWorker::kRunStopped);
     EXPECT_EQ(Starts(), std::vector<std::string>{"Item1 -s"});
     EXPECT_EQ(controller->FindItem(1)->GetCurrentVersion(1), L"1.1");
     EXPECT_EQ(controller->FindItem(1)->Item().Doned, 1);
     EXPECT_EQ(controller->FindItem(2)->Item().Doned, 0);
+}
+
+namespace {
+
+// The event at which the pause test asks for its stop: reached once it came.
+int g_reachAt = 0;
+HANDLE g_reached = nullptr;
+
+int SignalAtEvent(int itemNo, int event, intptr_t param, void* context)
+{
+    if (event == g_reachAt && g_reached)
+        SetEvent(g_reached);
+    return RecordEvent(itemNo, event, param, context);
+}
+
+} // namespace
+
+// A stop request ends every pause of a run at once: before the setup, after
+// it, the second after that and the settling pause between uninstall and
+// reinstall. A setup that finished before the stop leaves its item done,
+// but no restart follows.
+TEST_F(InstallRunTest, StopRequestEndsEveryPauseAtOnce)
+{
+    const std::vector<TestItem> items = {
+        {.reboot = 1, .waitBefore = 60},
+        {.reboot = 1, .waitAfter = 60},
+        {.reboot = 1},
+        {.upgrade = 1, .installed = true},
+    };
+    const std::wstring catalog = Disc(items);
+    auto controller = Controller(catalog, items, 0, &SignalAtEvent);
+    g_reached = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(g_reached, nullptr);
+    struct Case {
+        int event; // the last event before the pause
+        std::vector<std::string> starts;
+        int doned;
+        size_t restartSteps; // the uninstall before the settling pause had its own
+    };
+    const Case cases[] = {
+        {0, {}, 0, 0},
+        {7, {"Item2 -s"}, 1, 0},
+        {7, {"Item3 -s"}, 1, 0},
+        {1, {"Item4 -su"}, 0, 1},
+    };
+    for (int n = 1; n <= 4; ++n) {
+        const Case& c = cases[n - 1];
+        SCOPED_TRACE(n);
+        DeleteFileW(log.c_str());
+        {
+            std::lock_guard<std::mutex> hold(g_eventsLock);
+            g_events.clear();
+        }
+        g_reachAt = c.event;
+        ResetEvent(g_reached);
+        RunStop stop;
+        std::thread run([&] {
+            RunStop::Scope bound(stop);
+            controller->FindItem(n)->ExecuteAll(0);
+        });
+        const bool reached = WaitForSingleObject(g_reached, 30000) == WAIT_OBJECT_0;
+        Sleep(250); // well inside the pause
+        const ULONGLONG start = GetTickCount64();
+        stop.Request();
+        run.join();
+        EXPECT_TRUE(reached);
+        EXPECT_LT(GetTickCount64() - start, 500u);
+        EXPECT_EQ(Starts(), c.starts);
+        EXPECT_EQ(controller->FindItem(n)->Item().Doned, c.doned);
+        EXPECT_EQ(CountOf(EVENT_BEFORE_REBOOT), c.restartSteps);
+    }
+    EXPECT_EQ(g_restarts, 0);
+    CloseHandle(g_reached);
+    g_reached = nullptr;
+}
+
+// Deleting the controller while its runs go on: the runs are stopped and
+// waited for before the items go, also when the worker is waiting inside a
+// message sent to the deleting thread's window. A new catalogue is refused
+// meanwhile. A watcher thread is waited for too.
+TEST_F(InstallRunTest, DeletingTheControllerEndsItsRunsFirst)
+{
+    const std::vector<TestItem> items = {{.installMs = 20000, .timeout = "60"}, {.reboot = 1}};
+    const std::wstring catalog = Disc(items);
+    TrackedWatchKit kit;
+    auto controller = Controller(catalog, items, 0, &RecordEvent, &kit);
+    ASSERT_TRUE(controller->SingleWorker.StartSingle(*controller, 1));
+    for (int i = 0; i < 100 && Starts().empty(); ++i)
+        Sleep(100);
+    ASSERT_EQ(Starts(), std::vector<std::string>{"Item1 "});
+    CSoftwareCtl* first = controller->FindItem(1);
+    EXPECT_FALSE(controller->GetSetupSettings(catalog));
+    EXPECT_EQ(controller->FindItem(1), first);
+    const ULONGLONG start = GetTickCount64();
+    controller.reset();
+    EXPECT_LT(GetTickCount64() - start, 3000u);
+    EXPECT_LT(IndexOf(1), IndexOf(kWatcherGone)); // the item ended before its objects went
+    EXPECT_EQ(g_restarts, 0);
+
+    // The worker sends the restart notice to this thread's window, which
+    // this thread does not serve until it deletes the controller.
+    CController* owned = Controller(catalog, items, 0, &SessionNotify::NotifyCallBack, &kit).release();
+    owned->FindItem(1)->SetSwSelected(0); // the last item: notices, no continuation
+    HANDLE deleted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(deleted, nullptr);
+    std::atomic<bool> sent{false};
+    std::thread window([&] {
+        HWND wnd = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        owned->MainWnd = wnd;
+        if (owned->SingleWorker.StartSingle(*owned, 2)) {
+            for (int i = 0; i < 300 && !sent; ++i) {
+                sent = (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) != 0;
+                Sleep(sent ? 0 : 100);
+            }
+        }
+        delete owned;
+        DestroyWindow(wnd);
+        SetEvent(deleted);
+    });
+    const bool ended = WaitForSingleObject(deleted, 30000) == WAIT_OBJECT_0;
+    ended ? window.join() : window.detach(); // a deadlocked thread is left behind
+    CloseHandle(deleted);
+    ASSERT_TRUE(ended) << "deleting the controller waited for a worker that waits for it";
+    EXPECT_TRUE(sent);
+    EXPECT_EQ(g_restarts, 1); // the notice answered, the item went on to its end
+
+    // A watcher's thread has ended when its Stop returns.
+    WatcherThread watcher;
+    std::atomic<bool> watcherEnded{false};
+    HANDLE thread = watcher.Start([&](void* stopEvent) {
+        WaitForSingleObject(static_cast<HANDLE>(stopEvent), INFINITE);
+        Sleep(300);
+        watcherEnded = true;
+    });
+    ASSERT_NE(thread, nullptr);
+    watcher.Stop();
+    EXPECT_TRUE(watcherEnded);
+}
+
+// A finish watch that cannot be started fails the item's run: the setup may
+// still be running, so the item is not done and no restart follows.
+TEST_F(InstallRunTest, NoWatchOnTheSetupFailsTheItem)
+{
+    const std::vector<TestItem> items = {{.reboot = 1}, {.upgrade = 3}};
+    const std::wstring catalog = Disc(items);
+    TrackedWatchKit kit;
+    CatalogLogCapture capture;
+    auto controller = Controller(catalog, items, 0, &RecordEvent, &kit);
+    g_noWatch = true;
+    controller->FindItem(1)->ExecuteAll(0);
+    controller->FindItem(2)->ExecuteAll(0);
+    for (int i = 0; i < 50 && Starts().size() < 2; ++i)
+        Sleep(100); // the setups were not waited for: either may write first
+    auto starts = Starts();
+    std::sort(starts.begin(), starts.end());
+    EXPECT_EQ(starts, (std::vector<std::string>{"Item1 -s", "Item2 -su"}));
+    EXPECT_EQ(controller->FindItem(1)->Item().Doned, 0);
+    EXPECT_EQ(controller->FindItem(2)->Item().Doned, 0);
+    EXPECT_EQ(capture.Count(L"[DetectFinish] No watch on the setup's end, Software:(1)"), 1);
+    EXPECT_EQ(CountOf(EVENT_BEFORE_REBOOT), 0u);
+    EXPECT_EQ(g_restarts, 0);
 }

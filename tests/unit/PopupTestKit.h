@@ -3,22 +3,21 @@
 
 #include <gdiplus.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "TempFolder.h"
-#include "TestPaths.h"
 #include "config/CController.h"
 #include "config/SetupCatalog.h"
 #include "ui/AppContext.h"
 #include "ui/framework/GdiplusImage.h"
 #include "ui/skin/StyleSheet.h"
 
-// A layout folder the test writes (Layout.ini, PNG pieces), a controller
+// A layout folder the test writes (Layout.ini, PNG pieces) and a controller
 // whose style sheet points at it, installed for the windows to take.
-class TestSkin {
-public:
+struct TestSkin {
     TestSkin() : dir(L"popups")
     {
         controller.SetProgressRecordPath(dir / L"record.ini");
@@ -26,78 +25,57 @@ public:
         AppContext::SetControllerOverride(&controller);
     }
     ~TestSkin() { AppContext::SetControllerOverride(nullptr); }
-    TestSkin(const TestSkin&) = delete;
-    TestSkin& operator=(const TestSkin&) = delete;
 
     bool Write(const std::wstring& name, const std::string& text) { return TempFolder::WriteFile(dir / name, text); }
-    // A PNG of w x h whose pixel (x, y) is argb(x, y) (0xAARRGGBB, straight alpha).
+    // Pixel (x, y) is argb(x, y): 0xAARRGGBB, straight alpha.
     bool WritePng(const std::wstring& name, int w, int h, const std::function<DWORD(int, int)>& argb)
     {
-        if (!GdiplusImage::StartGdiplus())
-            return false;
+        namespace Flat = Gdiplus::DllExports;
         std::vector<DWORD> pixels(static_cast<size_t>(w) * h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                pixels[static_cast<size_t>(y) * w + x] = argb(x, y);
+        for (size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = argb(static_cast<int>(i % w), static_cast<int>(i / w));
         Gdiplus::GpBitmap* bitmap = nullptr;
-        if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppARGB,
-                                                           reinterpret_cast<BYTE*>(pixels.data()), &bitmap) != 0)
+        if (!GdiplusImage::StartGdiplus() ||
+            Flat::GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(pixels.data()),
+                                            &bitmap) != Gdiplus::Ok)
             return false;
         const CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-        const std::wstring path = dir / name;
-        const bool saved = Gdiplus::DllExports::GdipSaveImageToFile(bitmap, path.c_str(), &png, nullptr) == 0;
-        Gdiplus::DllExports::GdipDisposeImage(bitmap);
+        const bool saved = Flat::GdipSaveImageToFile(bitmap, (dir / name).c_str(), &png, nullptr) == Gdiplus::Ok;
+        Flat::GdipDisposeImage(bitmap);
         return saved;
     }
-    bool WriteSolidPng(const std::wstring& name, int w, int h, DWORD argb)
+    bool WritePng(const std::wstring& name, int w, int h, DWORD argb)
     {
         return WritePng(name, w, h, [argb](int, int) { return argb; });
-    }
-    // The catalogue's items, read into the controller.
-    bool ReadCatalog(const std::string& items)
-    {
-        return Write(L"Ovcd_tmp.ini", "[SETUP_ITEM]\r\n" + items) &&
-               SetupCatalog(controller).GetSetupSettings(dir / L"Ovcd_tmp.ini");
     }
 
     CController controller;
     TempFolder dir;
 };
 
-// A hidden window that keeps every message posted or sent to it.
+// A window that keeps every message sent or posted to it.
 class MessageRecorder {
 public:
-    MessageRecorder(DWORD style = 0, DWORD exStyle = 0, RECT place = RECT{0, 0, 10, 10})
+    explicit MessageRecorder(DWORD style = 0, RECT place = RECT{0, 0, 10, 10})
     {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = &MessageRecorder::Proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"DezTestRecorder";
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        WNDCLASSW wc{0, &MessageRecorder::Proc, 0, 0, GetModuleHandleW(nullptr), nullptr, nullptr,
+                     static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), nullptr, L"DezTestRecorder"};
         RegisterClassW(&wc);
-        hwnd = CreateWindowExW(exStyle, wc.lpszClassName, L"", style, place.left, place.top,
-                               place.right - place.left, place.bottom - place.top, nullptr, nullptr,
-                               wc.hInstance, nullptr);
+        hwnd = CreateWindowExW(0, wc.lpszClassName, L"", style, place.left, place.top, place.right - place.left,
+                               place.bottom - place.top, nullptr, nullptr, wc.hInstance, nullptr);
         SetPropW(hwnd, L"DezTestRecorder", this);
     }
     ~MessageRecorder() { DestroyWindow(hwnd); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
 
-    int Count(UINT msg) const
+    std::vector<MSG> Of(UINT msg) const
     {
-        int n = 0;
+        std::vector<MSG> found;
         for (const MSG& m : seen)
-            n += m.message == msg;
-        return n;
+            if (m.message == msg)
+                found.push_back(m);
+        return found;
     }
-    const MSG* Last(UINT msg) const
-    {
-        for (auto it = seen.rbegin(); it != seen.rend(); ++it)
-            if (it->message == msg)
-                return &*it;
-        return nullptr;
-    }
+    int Count(UINT msg) const { return static_cast<int>(Of(msg).size()); }
 
     HWND hwnd = nullptr;
     std::vector<MSG> seen;
@@ -111,54 +89,46 @@ private:
     }
 };
 
-// Runs the thread's messages for a while, or until done() holds.
+// Runs the thread's messages for up to ms, or until done() holds.
 inline void PumpMessages(DWORD ms, const std::function<bool()>& done = nullptr)
 {
     const DWORD start = GetTickCount();
-    do {
-        MSG msg;
+    for (MSG msg; !(done && done()) && GetTickCount() - start < ms; Sleep(5)) {
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
-        if (done && done())
-            return;
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
+    }
 }
 
-// Messages posted to the thread itself (a post to no window lands there).
-inline int ThreadMessagesWaiting()
+// Messages posted to the thread itself, as a post to no window would be.
+inline int TakeThreadMessages()
 {
     int n = 0;
-    MSG msg;
-    while (PeekMessageW(&msg, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE))
+    for (MSG msg; PeekMessageW(&msg, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE);)
         ++n;
     return n;
 }
 
-inline COLORREF TextColourFor(HWND dialog, HWND child)
+// The layered window's colour key, or CLR_INVALID; its constant alpha, or -1.
+inline COLORREF LayeredKey(HWND hwnd)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
-    SetTextColor(dc, RGB(1, 1, 1));
-    SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
-    COLORREF colour = GetTextColor(dc);
-    DeleteDC(dc);
-    return colour;
+    COLORREF key = CLR_INVALID;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(hwnd, &key, nullptr, &flags) && (flags & LWA_COLORKEY) ? key : CLR_INVALID;
+}
+inline int LayeredAlpha(HWND hwnd)
+{
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : -1;
 }
 
-// The child's rectangle in its parent's client coordinates.
-inline RECT ChildRect(HWND child)
-{
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-inline SIZE WindowSize(HWND hwnd)
+inline std::array<LONG, 4> Corners(HWND hwnd, bool inParent = false)
 {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    return SIZE{r.right - r.left, r.bottom - r.top};
+    if (inParent)
+        MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
 }

@@ -112,7 +112,7 @@ TEST(ProgressRecord, UnopenableRecordChangesOnlyMemory)
     sw.SetDoned(1);
     EXPECT_EQ(sw.Item().Selected, 1);
     EXPECT_EQ(sw.Item().Doned, 1);
-    record.SetInstalled(sw, ItemStatus::Updated, 0);
+    record.SetInstalled(3, ItemStatus::Updated, 0);
     record.SaveCurrentTime(9);
     EXPECT_EQ(record.GetSavedTime(true), 0);
     EXPECT_EQ(log.Count(L"ProgressRecord", L"DEBUG", L"[SetSwSelected] Open ini fail"), 5u);
@@ -138,7 +138,7 @@ TEST(ProgressRecord, ConcurrentWritersLoseNothing)
         for (int n = 1; n <= kItems; ++n) {
             CSoftwareCtl sw(ItemNumbered(n), nullptr, nullptr, false, &record);
             sw.SetSwSelected(1);
-            record.SetInstalled(sw, ItemStatus::Updated, n % 2);
+            record.SetInstalled(n, ItemStatus::Updated, n % 2);
         }
     });
     std::thread worker([&] {
@@ -211,7 +211,7 @@ TEST(ProgressRecord, EveryReadSeesTheLastWrite)
     for (int round = 1; round <= 40; ++round) {
         record.SaveCurrentTime(round);
         ASSERT_EQ(record.GetSavedTime(true), round);
-        ASSERT_TRUE(record.WriteItemFlag(1, L"Selected", round % 2));
+        ASSERT_TRUE(record.WriteSelected(1, round % 2));
         IniFile ini;
         ASSERT_TRUE(ini.Open(recordPath));
         int selected = -1;
@@ -219,4 +219,34 @@ TEST(ProgressRecord, EveryReadSeesTheLastWrite)
         ini.Close();
         ASSERT_EQ(selected, round % 2) << round;
     }
+}
+
+TEST(ProgressRecord, AFreshRecordIsOneStepForAWriterOfAnotherItem)
+{
+    TempFolder folder(L"dez_record");
+    ProgressRecord record(folder / L"Ovcd_ProcessLog.ini");
+    record.ResetProgressRecord(L"B650M", 1);
+
+    // While the run's worker writes item 2's keys (each write reads the file
+    // and puts it back), the window's thread saves a time and starts the
+    // record afresh: no write of the worker may bring the old record back.
+    std::atomic<bool> running{true};
+    std::thread worker([&] {
+        for (int i = 0; running; ++i) {
+            if (i % 2)
+                record.WriteDoned(2, i % 3);
+            else
+                record.SetInstalled(2, ItemStatus::Updated, i % 3);
+        }
+    });
+    int revived = 0;
+    for (int round = 1; round <= 100; ++round) {
+        record.SaveCurrentTime(round);
+        Sleep(round % 3); // lets the worker's write begin
+        record.ResetProgressRecord(L"B650M", 1);
+        revived += record.GetSavedTime(true) != 0;
+    }
+    running = false;
+    worker.join();
+    EXPECT_EQ(revived, 0);
 }

@@ -69,6 +69,7 @@ protected:
     void SetUp() override
     {
         comOk = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        ASSERT_TRUE(comOk) << "the task checks need COM on this thread";
         ASSERT_NE(window.hwnd, nullptr);
         controller.SetProgressRecordPath(folder / L"Ovcd_ProcessLog.ini");
         controller.Paths.WindowsFolder = folder / L"Windows";
@@ -227,13 +228,23 @@ TEST_F(ResumeAfterRestartTest, ItemBeginAndEndArePostedToAnExistingWindow)
     window.Pump();
     EXPECT_EQ(window.got, (std::vector<std::pair<UINT, WPARAM>>{{MSG_ITEM_BEGIN, 2}, {MSG_ITEM_END, 3}}));
 
-    // A window that is gone gets nothing, and a restart then goes without notice.
+    // Without a main window nothing is posted or sent, and a restart then
+    // goes without notice; the window itself is still there to tell.
     window.got.clear();
-    DestroyWindow(window.hwnd);
+    controller.RunMode = MODE_DEFAULT | MODE_CHECK;
+    controller.MainWnd = nullptr;
     EXPECT_EQ(controller.NotifyFunction(2, 1, 0, &controller), 0);
     controller.NotifyFunction(3, EVENT_BEFORE_REBOOT, 2, &controller);
-    window.hwnd = nullptr;
+    window.Pump();
     EXPECT_TRUE(window.got.empty());
+    // A window that is gone: posting fails and the restart still goes ahead.
+    controller.MainWnd = window.hwnd;
+    ASSERT_TRUE(DestroyWindow(window.hwnd));
+    window.hwnd = nullptr;
+    EXPECT_EQ(controller.NotifyFunction(2, 1, 0, &controller), 0);
+    LogCapture log;
+    controller.NotifyFunction(3, EVENT_BEFORE_REBOOT, 2, &controller);
+    EXPECT_TRUE(log.Has(L"CController", L"WARN", L"[NotifyCallBack][EVENT_BEFORE_REBOOT][End]"));
     EXPECT_EQ(SessionNotify::NotifyCallBack(1, 0, 0, nullptr), 0);
 }
 

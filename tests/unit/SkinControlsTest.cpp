@@ -179,6 +179,13 @@ TEST_F(SkinButtonTest, FourLooksWithTheirFallbacks)
     EXPECT_FALSE(Button(kPush).Hovering());
     EXPECT_EQ(Look(kPush), RGB(255, 0, 0));
 
+    // Reached by keyboard: the focused look without the pointer.
+    SetFocus(Button(kCheck));
+    SetFocus(Button(kPush));
+    EXPECT_EQ(Look(kPush), RGB(0, 0, 255));
+    SetFocus(Button(kCheck));
+    EXPECT_EQ(Look(kPush), RGB(255, 0, 0));
+
     SendMessageW(Button(kPush), BM_SETSTATE, TRUE, 0);
     EXPECT_EQ(Look(kPush), RGB(0, 255, 0));
     SendMessageW(Button(kPush), BM_SETSTATE, FALSE, 0);

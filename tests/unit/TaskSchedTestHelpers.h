@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <oleauto.h>
@@ -7,13 +9,17 @@
 #include <string>
 
 // Whether the root folder holds the task, asked of the Task Scheduler itself
-// (COM must be initialised on the calling thread).
+// (COM must be initialised on the calling thread). A scheduler that cannot be
+// asked fails the test: "no task" would then mean nothing.
 inline bool TaskExists(const std::wstring& name)
 {
     ITaskService* service = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskService,
-                                reinterpret_cast<void**>(&service))))
+    const HRESULT created = CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskService,
+                                             reinterpret_cast<void**>(&service));
+    if (FAILED(created)) {
+        ADD_FAILURE() << "the task service cannot be created: 0x" << std::hex << created;
         return false;
+    }
     VARIANT empty;
     VariantInit(&empty);
     bool found = false;
@@ -27,6 +33,8 @@ inline bool TaskExists(const std::wstring& name)
             task->Release();
         }
         root->Release();
+    } else {
+        ADD_FAILURE() << "the task service answers no questions";
     }
     SysFreeString(rootPath);
     SysFreeString(taskName);

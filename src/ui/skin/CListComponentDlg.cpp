@@ -26,7 +26,7 @@ BOOL CListComponentDlg::OnInitDialog()
     HIMAGELIST rows = ::ImageList_Create(1, kRowHeight, ILC_COLOR32, 1, 0);
     if (rows)
         m_list.SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rows));
-    m_list.MoveWindow(0, 0, 0, m_hostHeight - 2);
+    m_list.MoveWindow(0, 0, 0, m_hostHeight > 2 ? m_hostHeight - 2 : 0);
     StyleSheet* style = AppContext::Style();
     m_list.m_imageFolder = style ? style->LayoutFolder() : std::wstring();
     m_list.m_pageDivisor = m_pageDivisor;

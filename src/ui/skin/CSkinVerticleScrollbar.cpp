@@ -90,9 +90,12 @@ void CSkinVerticleScrollbar::UpdateThumbPosition()
     if (!m_hWnd || !m_list)
         return;
     SCROLLINFO info = ReadScrollInfo(m_list);
-    if (m_pageDivisor != 0) {
+    UINT page = static_cast<UINT>(ScrollThumb::PageSize(info.nMax, m_pageDivisor));
+    // Only a change is written: writing redraws the list, whose paint
+    // comes back here.
+    if (m_pageDivisor != 0 && info.nPage != page) {
         info.fMask = SIF_PAGE;
-        info.nPage = static_cast<UINT>(ScrollThumb::PageSize(info.nMax, m_pageDivisor));
+        info.nPage = page;
         ::SetScrollInfo(m_list, SB_VERT, &info, TRUE);
         info = ReadScrollInfo(m_list);
     }

@@ -170,7 +170,7 @@ void CxSkinButton::DrawItem(const DRAWITEMSTRUCT& item)
         color = m_colorSelect;
         if (m_pressOffset)
             ::OffsetRect(&textRect, 1, 1);
-    } else if (m_hovering && m_over) {
+    } else if ((m_hovering || m_keyboardFocus) && m_over) {
         image = m_over;
         color = m_colorFocus;
     } else {
@@ -199,6 +199,7 @@ bool CxSkinButton::OnMouseMove(UINT keys, POINT pt)
     RelayToToolTip(WM_MOUSEMOVE, keys, MAKELPARAM(pt.x, pt.y));
     if (::GetFocus() != m_hWnd)
         ::SetFocus(m_hWnd);
+    m_keyboardFocus = false;
     if (m_pressTracking && ::GetCapture() == m_hWnd) {
         FollowPointerWhilePressed();
     } else if (!m_hovering && m_leave.Track(m_hWnd)) {
@@ -248,8 +249,21 @@ bool CxSkinButton::OnLButtonUp(UINT keys, POINT pt)
     return false;
 }
 
+bool CxSkinButton::OnSetFocus(HWND)
+{
+    // The pointer gives the focus to the button it is over (and clears
+    // this again); any other way to the focus is the keyboard's.
+    m_keyboardFocus = !m_hovering;
+    Invalidate(FALSE);
+    return false;
+}
+
 bool CxSkinButton::OnKillFocus(HWND)
 {
+    if (m_keyboardFocus) {
+        m_keyboardFocus = false;
+        Invalidate(FALSE);
+    }
     if (::GetCapture() == m_hWnd) {
         ::ReleaseCapture();
         m_pressTracking = false;

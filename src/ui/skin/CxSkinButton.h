@@ -48,6 +48,7 @@ protected:
     bool OnLButtonUp(UINT keys, POINT pt) override;
     bool OnLButtonDblClk(UINT keys, POINT pt) override;
     bool OnKillFocus(HWND next) override;
+    bool OnSetFocus(HWND previous) override;
     bool OnKeyDown(UINT key, UINT flags) override;
     bool OnDestroy() override;
 
@@ -66,6 +67,8 @@ private:
     bool m_checked = false;
     int m_kind = kPush;
     bool m_hovering = false;
+    // The focus came by keyboard (Tab, arrows): the over look shows it.
+    bool m_keyboardFocus = false;
     bool m_pressTracking = false;
     HWND m_toolTip = nullptr;
     CBitmap m_normal, m_pressed, m_disabled, m_over;

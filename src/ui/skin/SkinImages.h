@@ -20,6 +20,8 @@ class CContourBitmap : public CBitmap {
 public:
     CContourBitmap() = default;
     explicit CContourBitmap(HBITMAP bitmap) : CBitmap(bitmap) {}
+    CContourBitmap(CContourBitmap&&) noexcept = default;
+    CContourBitmap& operator=(CContourBitmap&&) noexcept = default;
     ~CContourBitmap() override = default;
 
     // Result of the blit; 0 without a context or a bitmap.

@@ -1,0 +1,5 @@
+#pragma once
+#include <string>
+
+// Whether a file (not a folder) of that name is there.
+bool FileExists(const std::wstring& path);

@@ -1,0 +1,140 @@
+#include "MainWindowProbe.h"
+
+#include <gtest/gtest.h>
+
+#include "DiscFolder.h"
+#include "E2ePaths.h"
+#include "ScreenCapture.h"
+#include "WindowFinder.h"
+
+using namespace uiprobe;
+
+namespace {
+
+constexpr int kTabIds[] = {1009, 1010, 1011, 1012, 1053};
+
+struct OwnedSearch {
+    HWND owner;
+    int width;
+    int height;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND hwnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<OwnedSearch*>(param);
+    RECT rect{};
+    if (GetWindow(hwnd, GW_OWNER) != search->owner || !GetWindowRect(hwnd, &rect))
+        return TRUE;
+    if ((search->width < 0 || rect.right - rect.left == search->width) &&
+        (search->height < 0 || rect.bottom - rect.top == search->height)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+bool MainWindowProbe::Start(const DiscFolder& disc, const std::wstring& arguments)
+{
+    return m_runner.Start(disc.Program(), arguments, disc.Root());
+}
+
+HWND MainWindowProbe::WaitVisible(DWORD timeoutMs)
+{
+    WindowQuery query;
+    query.className = L"Dezozi2";
+    query.processId = m_runner.Pid();
+    query.visibleOnly = true;
+    m_window = WindowFinder::WaitFor(query, timeoutMs);
+    if (m_window)
+        m_sawLoading = LoadingVisible() && !AnyTabEnabled();
+    return m_window;
+}
+
+bool MainWindowProbe::AnyTabEnabled() const
+{
+    for (int id : kTabIds) {
+        HWND tab = GetDlgItem(m_window, id);
+        if (tab && IsWindowVisible(tab) && IsWindowEnabled(tab))
+            return true;
+    }
+    return false;
+}
+
+bool MainWindowProbe::WaitReady(DWORD timeoutMs)
+{
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    if (!m_window && !WaitVisible(timeoutMs))
+        return false;
+    while (GetTickCount64() < end) {
+        if (AnyTabEnabled())
+            return true;
+        Sleep(WindowFinder::kPollMs);
+    }
+    return false;
+}
+
+HWND MainWindowProbe::OwnedPopup(int width, int height) const
+{
+    OwnedSearch search{m_window, width, height, nullptr};
+    EnumWindows(&FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool MainWindowProbe::LoadingVisible() const
+{
+    HWND loading = OwnedPopup(845, 590);
+    return loading && IsWindowVisible(loading);
+}
+
+HWND MainWindowProbe::Shadow() const
+{
+    return OwnedPopup(1038, 678);
+}
+
+RECT MainWindowProbe::HighlightRect() const
+{
+    RECT rect{};
+    HWND bar = OwnedPopup(3, -1);
+    if (bar)
+        GetWindowRect(bar, &rect);
+    return rect;
+}
+
+RECT MainWindowProbe::WaitHighlightStill(DWORD timeoutMs) const
+{
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    RECT last = HighlightRect();
+    int still = 0;
+    // Still for five polls: the slide moves it every 10 ms.
+    while (GetTickCount64() < end && still < 5) {
+        Sleep(WindowFinder::kPollMs);
+        RECT now = HighlightRect();
+        still = EqualRect(&now, &last) ? still + 1 : 0;
+        last = now;
+    }
+    return last;
+}
+
+bool MainWindowProbe::SaveShot(const std::wstring& name) const
+{
+    std::wstring folder = E2ePaths::SourceDir() + L"build\\shots\\";
+    CreateDirectoryW((E2ePaths::SourceDir() + L"build").c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    // The first paint of every pop-up is done by now.
+    Sleep(500);
+    return ScreenCapture::SaveScreen(folder + name);
+}
+
+long MainWindowProbe::WaitExit(DWORD timeoutMs)
+{
+    return m_runner.WaitExit(timeoutMs) ? static_cast<long>(m_runner.ExitCode()) : -1;
+}
+
+void MainWindowProbe::Close()
+{
+    PostMessageW(m_window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_EQ(WaitExit(15000), 0);
+}

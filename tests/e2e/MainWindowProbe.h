@@ -1,0 +1,42 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "ProcessRunner.h"
+
+class DiscFolder;
+
+// The running program's main window and its pop-ups, seen from outside.
+class MainWindowProbe {
+public:
+    bool Start(const DiscFolder& disc, const std::wstring& arguments);
+    // The main window once it is visible; null after the time-out.
+    HWND WaitVisible(DWORD timeoutMs);
+    // Visible with its start-up done: a visible tab button is enabled.
+    bool WaitReady(DWORD timeoutMs);
+    HWND Window() const { return m_window; }
+    // Whether, when the window first showed, the loading animation was up
+    // and the tab buttons disabled.
+    bool SawLoadingWhileDisabled() const { return m_sawLoading; }
+    bool LoadingVisible() const;
+    HWND Shadow() const;
+    RECT HighlightRect() const;
+    // The highlight bar's rectangle once it has stopped moving.
+    RECT WaitHighlightStill(DWORD timeoutMs) const;
+    // A screenshot of the screen under build/shots/.
+    bool SaveShot(const std::wstring& name) const;
+    long WaitExit(DWORD timeoutMs);
+    // Closes the window with its close command and expects exit code 0.
+    void Close();
+    void Kill() { m_runner.Kill(); }
+
+private:
+    // A visible or hidden pop-up owned by the main window of this size.
+    HWND OwnedPopup(int width, int height) const;
+    bool AnyTabEnabled() const;
+
+    ProcessRunner m_runner;
+    HWND m_window = nullptr;
+    bool m_sawLoading = false;
+};
