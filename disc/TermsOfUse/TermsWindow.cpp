@@ -91,7 +91,7 @@ INT_PTR CALLBACK TermsWindow::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     return self ? self->Handle(msg, wParam, lParam) : FALSE;
 }
 
-INT_PTR TermsWindow::Reply(HWND hwnd, LRESULT result)
+INT_PTR TermsWindow::Finish(HWND hwnd, LRESULT result)
 {
     SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
     return TRUE;
@@ -162,14 +162,14 @@ INT_PTR TermsWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             return FALSE;
         }
     case DM_GETDEFID:
-        return Reply(m_hwnd, DefaultButton());
+        return Finish(m_hwnd, DefaultButton());
     case WM_NCHITTEST: {
         POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ScreenToClient(m_hwnd, &pt);
-        return Reply(m_hwnd, pt.y >= 0 && pt.y < kTitleHeight ? HTCAPTION : HTCLIENT);
+        return Finish(m_hwnd, pt.y >= 0 && pt.y < kTitleHeight ? HTCAPTION : HTCLIENT);
     }
     case WM_ERASEBKGND:
-        return Reply(m_hwnd, TRUE);
+        return Finish(m_hwnd, TRUE);
     case WM_PAINT:
         Paint();
         return TRUE;

@@ -36,7 +36,7 @@ private:
     void DrawButton(const DRAWITEMSTRUCT& item) const;
     // The focused answer button, for Enter: the dialog's default follows the focus.
     LRESULT DefaultButton() const;
-    INT_PTR Reply(HWND hwnd, LRESULT result);
+    INT_PTR Finish(HWND hwnd, LRESULT result);
 
     TermsConfig m_config;
     std::wstring m_text;

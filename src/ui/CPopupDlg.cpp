@@ -27,6 +27,13 @@ COLORREF StyleColor(const StyleSheet* style, const wchar_t* section, const wchar
 
 CPopupDlg::CPopupDlg(CWnd* parent) : CDialogEx(IDD_POPUP_DLG, parent) {}
 
+CPopupDlg::CPopupDlg(const std::wstring& message, int type, CWnd* parent)
+    : CDialogEx(IDD_POPUP_DLG, parent)
+    , m_message(message)
+    , m_type(type)
+{
+}
+
 CPopupDlg::~CPopupDlg() = default;
 
 BOOL CPopupDlg::OnInitDialog()

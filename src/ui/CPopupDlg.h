@@ -20,6 +20,8 @@ class CController;
 class CPopupDlg : public CDialogEx {
 public:
     explicit CPopupDlg(CWnd* parent = nullptr);
+    // The message (already translated) and the type at once.
+    CPopupDlg(const std::wstring& message, int type, CWnd* parent = nullptr);
     ~CPopupDlg() override;
 
     // Set before the dialog runs; the message is already translated.

@@ -36,7 +36,7 @@ class LoadingAnimationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_skin.WriteSolidPng(L"singlelist_bg.png", 845, 590, kBackground));
+        ASSERT_TRUE(m_skin.WritePng(L"singlelist_bg.png", 845, 590, kBackground));
         ASSERT_TRUE(m_owner.Create());
     }
     void TearDown() override { m_owner.DestroyWindow(); }
@@ -44,7 +44,7 @@ protected:
     {
         CreateDirectoryW((m_skin.dir / L"Loading").c_str(), nullptr);
         for (int n = 1; n <= LoadingFrames::kCount; ++n)
-            ASSERT_TRUE(m_skin.WriteSolidPng(L"Loading\\" + LoadingFrames::FileName(n), 80, 33, FrameArgb(n)));
+            ASSERT_TRUE(m_skin.WritePng(L"Loading\\" + LoadingFrames::FileName(n), 80, 33, FrameArgb(n)));
     }
 
     TestSkin m_skin;

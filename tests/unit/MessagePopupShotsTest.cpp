@@ -4,7 +4,7 @@
 
 #include "DialogTemplate.h"
 #include "ModalScript.h"
-#include "PopupTestKit.h"
+#include "PopupSkin.h"
 #include "Screenshots.h"
 #include "ui/CLoadingDlg.h"
 #include "ui/CPopupDlg.h"
@@ -48,12 +48,12 @@ TEST(MessagePopupShots, DemoSkin)
     if (GetFileAttributesW((DemoLayout() + L"Layout.ini").c_str()) == INVALID_FILE_ATTRIBUTES)
         GTEST_SKIP() << "no demo disc built";
     skin.controller.GetStyleSheet()->SetLayoutFolder(DemoLayout());
-    ASSERT_TRUE(skin.ReadCatalog("ItemNumber=5\r\n(1)Title=Chipset Driver\r\n(1)Tab=0\r\n"
+    ASSERT_TRUE(ReadCatalog(skin, "ItemNumber=5\r\n(1)Title=Chipset Driver\r\n(1)Tab=0\r\n"
                                  "(2)Title=Installing the chipset driver\r\n(2)Tab=3\r\n"
                                  "(3)Title=Updating the BIOS from the desktop\r\n(3)Tab=3\r\n"
                                  "(4)Title=Setting up a RAID array\r\n(4)Tab=3\r\n"
                                  "(5)Title=Overclocking with the board's own utility\r\n(5)Tab=3\r\n"));
-    MessageRecorder backdrop(WS_POPUP | WS_VISIBLE, 0, RECT{0, 0, 1280, 1024});
+    MessageRecorder backdrop(WS_POPUP | WS_VISIBLE, RECT{0, 0, 1280, 1024});
     PumpMessages(50);
 
     ShootPopup(L"popup_notice", L"The installation is complete.", 0);

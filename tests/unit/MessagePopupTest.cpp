@@ -304,8 +304,8 @@ TEST_F(MessagePopupTest, DerivedPopupsFillTheSteps)
 TEST_F(MessagePopupTest, FrameOverlapsWhenSmallAndFramesAPanelWhenLarge)
 {
     // Pieces in colours of their own: the last one drawn shows where they overlap.
-    ASSERT_TRUE(skin.WriteSolidPng(L"popup_down_left.png", 156, 80, 0xFF00FF00));
-    ASSERT_TRUE(skin.WriteSolidPng(L"popup_top_middle.png", 2, 80, 0xFFFF0000));
+    ASSERT_TRUE(skin.WritePng(L"popup_down_left.png", 156, 80, 0xFF00FF00));
+    ASSERT_TRUE(skin.WritePng(L"popup_top_middle.png", 2, 80, 0xFFFF0000));
     PopupFrame frame;
     frame.Load(skin.dir.Path());
     auto paint = [&frame](SIZE size, POINT at) {

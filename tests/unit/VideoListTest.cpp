@@ -42,7 +42,7 @@ protected:
         for (int n = 3; n <= 8; ++n)
             items += "(" + std::to_string(n) + ")Title=Video " + std::to_string(n) + "\r\n(" + std::to_string(n) +
                      ")Tab=3\r\n";
-        ASSERT_TRUE(skin.ReadCatalog(items));
+        ASSERT_TRUE(ReadCatalog(skin, items));
     }
     std::vector<WPARAM> InstallRequests() const
     {
@@ -149,7 +149,7 @@ TEST_F(VideoListTest, ShowsTheSpecialItemsAndAsksTheMainWindowToRunTheClickedOne
 
 TEST_F(VideoListTest, WithoutVideosThePanelIsEmpty)
 {
-    ASSERT_TRUE(skin.ReadCatalog("ItemNumber=1\r\n(1)Title=Chipset Driver\r\n(1)Tab=0\r\n"));
+    ASSERT_TRUE(ReadCatalog(skin, "ItemNumber=1\r\n(1)Title=Chipset Driver\r\n(1)Tab=0\r\n"));
     CPopupListDlg list;
     int hovered = 0;
     ModalScript script(list, {[&](HWND dialog) {
