@@ -642,8 +642,7 @@ BOOL CDezozi2Dlg::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CDezozi2Dlg::OpenAddress(const std::wstring& address)
 {
-    LogInfo(m_log, L"[OnCommand] open %s", address.c_str());
-    if (address.empty() || !LinkOpener::Current().Open(address))
+    if (address.empty() || !LinkOpener::OpenLink(address))
         LogError(m_log, L"[OnCommand] open fail: %s", address.c_str());
 }
 
