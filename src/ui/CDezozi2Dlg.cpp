@@ -316,12 +316,15 @@ RECT CDezozi2Dlg::HighlightRectFor(int tab) const
     return ToRect(MainLayout::HighlightBar(window.left, button.top, button.bottom));
 }
 
-void CDezozi2Dlg::EnableMainButtons(bool on)
+void CDezozi2Dlg::EnableMainButtons(bool on, bool keepCloseDisabled)
 {
     for (auto& tab : m_tabs)
         tab->EnableWindow(on);
-    for (CxSkinButton* button : {&m_close, &m_minimize, &m_contact, &m_fileList, &m_video})
+    for (CxSkinButton* button : {&m_contact, &m_fileList, &m_video})
         button->EnableWindow(on);
+    // Unattended runs cannot be closed or minimised by hand.
+    for (CxSkinButton* button : {&m_close, &m_minimize})
+        button->EnableWindow(on && !keepCloseDisabled);
 }
 
 void CDezozi2Dlg::StartStartupWorker()
@@ -351,14 +354,12 @@ void CDezozi2Dlg::OnDeferredInit()
         m_dlgMainHighlight->ShowWindow(SW_SHOWNA);
     if (m_dlgLoading)
         m_dlgLoading->ShowWindow(SW_HIDE);
-    EnableMainButtons(true);
-    const uint32_t mode = m_controller ? m_controller->RunMode : 0;
-    if (mode & MODE_RECOVERY) {
-        m_close.EnableWindow(FALSE);
-        m_minimize.EnableWindow(FALSE);
-    }
-    SetTimer(kFollowTimer, 100);
+    // The title first and the recovery exception in the same step: the
+    // enabled buttons tell the user (and a watching script) it is ready.
     PlaceTitle();
+    const uint32_t mode = m_controller ? m_controller->RunMode : 0;
+    EnableMainButtons(true, (mode & MODE_RECOVERY) != 0);
+    SetTimer(kFollowTimer, 100);
     MainLayout::FirstTab first = MainLayout::ChooseFirstTab(mode, outcome.hasSpecialAds, outcome.hasItems);
     SelectTab(first.tab);
     if (first.autoStart && (mode & MODE_CONTD))

@@ -35,7 +35,7 @@ public:
     // The program's modal message: 1 for the first button, 2 for the
     // second, 0 when the pop-up could not be shown.
     int ShowPopupMessage(const std::wstring& text, int type);
-    void EnableMainButtons(bool on);
+    void EnableMainButtons(bool on, bool keepCloseDisabled = false);
     void OpenInstallingView();
     void CloseInstallingView();
     void SelectTab(int tab);

@@ -114,6 +114,18 @@ RECT MainWindowProbe::WaitHighlightAt(int top, DWORD timeoutMs) const
     return now;
 }
 
+RECT MainWindowProbe::WaitHighlightLeaves(int top, DWORD timeoutMs) const
+{
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    RECT now = HighlightRect();
+    // Finer than the slide's 10 ms steps, so the first ones are seen.
+    while (now.top == top && GetTickCount64() < end) {
+        Sleep(2);
+        now = HighlightRect();
+    }
+    return now;
+}
+
 bool MainWindowProbe::SaveShot(const std::wstring& name) const
 {
     std::wstring folder = E2ePaths::SourceDir() + L"build\\shots\\";

@@ -24,6 +24,8 @@ public:
     RECT HighlightRect() const;
     // The highlight bar's rectangle once its top is there (or the time is up).
     RECT WaitHighlightAt(int top, DWORD timeoutMs) const;
+    // The bar's rectangle as soon as its top is no longer there.
+    RECT WaitHighlightLeaves(int top, DWORD timeoutMs) const;
     // A screenshot of the screen under build/shots/.
     bool SaveShot(const std::wstring& name) const;
     long WaitExit(DWORD timeoutMs);

@@ -144,8 +144,7 @@ TEST(MainWindow, TabClicksSlideTheBarAndASecondClickRetargetsIt)
     GetWindowRect(window, &rect);
     EXPECT_EQ(program.WaitHighlightAt(rect.top + 51, 5000).top, rect.top + 51) << "-o 00: Driver";
     SendMessageW(GetDlgItem(window, 1012), BM_CLICK, 0, 0); // Special, far down
-    Sleep(60);
-    RECT moving = program.HighlightRect();
+    RECT moving = program.WaitHighlightLeaves(rect.top + 51, 3000);
     EXPECT_GT(moving.top, rect.top + 51) << "the bar is on its way";
     EXPECT_LT(moving.top, rect.top + 443);
     SendMessageW(GetDlgItem(window, 1011), BM_CLICK, 0, 0); // Manual
