@@ -48,8 +48,6 @@ HWND MainWindowProbe::WaitVisible(DWORD timeoutMs)
     query.processId = m_runner.Pid();
     query.visibleOnly = true;
     m_window = WindowFinder::WaitFor(query, timeoutMs);
-    if (m_window)
-        m_sawLoading = LoadingVisible() && !AnyTabEnabled();
     return m_window;
 }
 

@@ -16,9 +16,6 @@ public:
     // Visible with its start-up done: a visible tab button is enabled.
     bool WaitReady(DWORD timeoutMs);
     HWND Window() const { return m_window; }
-    // Whether, when the window first showed, the loading animation was up
-    // and the tab buttons disabled.
-    bool SawLoadingWhileDisabled() const { return m_sawLoading; }
     bool LoadingVisible() const;
     HWND Shadow() const;
     RECT HighlightRect() const;
@@ -40,5 +37,4 @@ private:
 
     ProcessRunner m_runner;
     HWND m_window = nullptr;
-    bool m_sawLoading = false;
 };
