@@ -8,16 +8,14 @@
 #include "log/CInfoTracker.h"
 #include "probes/ExeFolder.h"
 #include "resource.h"
+#include "services/FileExists.h"
 #include "ui/AppContext.h"
 #include "ui/CHighlightDlg.h"
 #include "ui/LinkOpener.h"
 #include "ui/CLoadingDlg.h"
 #include "ui/CMaskDlg.h"
-#if __has_include("ui/CPopupDlg.h")
 #include "ui/CPopupDlg.h"
 #include "ui/CPopupListDlg.h"
-#define HAVE_POPUPS 1
-#endif
 #include "ui/CShadowDlg.h"
 #include "ui/CSpecialMaskDlg.h"
 #include "ui/WindowMessages.h"
@@ -167,7 +165,7 @@ void CDezozi2Dlg::LoadImages()
     std::wstring folder = style ? style->LayoutFolder() : std::wstring();
     m_background.Reset(LoadPngBitmap(folder + L"install_bg.png"));
     m_logo.Reset(LoadPngBitmap(folder + L"logo.png"));
-    if (FileExistsOnDisk(folder + L"install_single_bg.png"))
+    if (FileExists(folder + L"install_single_bg.png"))
         m_buttonBackground.Reset(LoadPngBitmap(folder + L"install_single_bg.png"));
 }
 
@@ -377,9 +375,12 @@ void CDezozi2Dlg::SelectTab(int tab)
     m_highlightSliding = true;
     if (!m_slideTimerRunning)
         m_slideTimerRunning = SetTimer(kSlideTimer, 10) != 0;
-    for (int other = 0; other < MainLayout::kTabCount; ++other)
-        SkinTab(other, false);
+    // The others already wear their normal look: only the last one
+    // selected needs it back.
+    if (m_selectedTab >= 0 && m_selectedTab != tab)
+        SkinTab(m_selectedTab, false);
     SkinTab(tab, true);
+    m_selectedTab = tab;
     if (m_controller)
         m_controller->CurrentTab = tab;
     OpenSubDialog(tab + 1);
@@ -577,14 +578,10 @@ int CDezozi2Dlg::ShowPopupMessage(const std::wstring& text, int type)
         mask->MoveWindow(ScreenRect(MainLayout::kMessageMask));
         mask->ShowWindow(SW_SHOWNA);
     }
-#ifdef HAVE_POPUPS
-    CPopupDlg popup(text, type, this);
+    CPopupDlg popup(this);
+    popup.m_message = text;
+    popup.m_type = type;
     INT_PTR answer = popup.DoModal();
-#else
-    (void)text;
-    (void)type;
-    INT_PTR answer = 0;
-#endif
     mask->PostMessage(WM_CLOSE);
     return answer == 1 || answer == 2 ? static_cast<int>(answer) : 0;
 }
@@ -645,8 +642,7 @@ BOOL CDezozi2Dlg::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CDezozi2Dlg::OpenAddress(const std::wstring& address)
 {
-    LogInfo(m_log, L"[OnCommand] open %s", address.c_str());
-    if (address.empty() || !LinkOpener::Current().Open(address))
+    if (address.empty() || !LinkOpener::OpenLink(address))
         LogError(m_log, L"[OnCommand] open fail: %s", address.c_str());
 }
 
@@ -658,10 +654,8 @@ HFONT CDezozi2Dlg::MakeFont(int height) const
 
 void CDezozi2Dlg::OpenVideoList()
 {
-#ifdef HAVE_POPUPS
     CPopupListDlg videos(this);
     videos.DoModal();
-#endif
 }
 
 void CDezozi2Dlg::ShowTermsOfUse()

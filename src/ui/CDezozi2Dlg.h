@@ -118,6 +118,7 @@ private:
     bool m_installing = false;
     int m_subDialogType = 0;
     int m_listMode = -1;
+    int m_selectedTab = -1;
     bool m_highlightSliding = false;
     RECT m_highlightTarget{};
     bool m_slideTimerRunning = false;

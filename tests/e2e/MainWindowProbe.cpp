@@ -103,19 +103,15 @@ RECT MainWindowProbe::HighlightRect() const
     return rect;
 }
 
-RECT MainWindowProbe::WaitHighlightStill(DWORD timeoutMs) const
+RECT MainWindowProbe::WaitHighlightAt(int top, DWORD timeoutMs) const
 {
     ULONGLONG end = GetTickCount64() + timeoutMs;
-    RECT last = HighlightRect();
-    int still = 0;
-    // Still for five polls: the slide moves it every 10 ms.
-    while (GetTickCount64() < end && still < 5) {
+    RECT now = HighlightRect();
+    while (now.top != top && GetTickCount64() < end) {
         Sleep(WindowFinder::kPollMs);
-        RECT now = HighlightRect();
-        still = EqualRect(&now, &last) ? still + 1 : 0;
-        last = now;
+        now = HighlightRect();
     }
-    return last;
+    return now;
 }
 
 bool MainWindowProbe::SaveShot(const std::wstring& name) const

@@ -22,8 +22,8 @@ public:
     bool LoadingVisible() const;
     HWND Shadow() const;
     RECT HighlightRect() const;
-    // The highlight bar's rectangle once it has stopped moving.
-    RECT WaitHighlightStill(DWORD timeoutMs) const;
+    // The highlight bar's rectangle once its top is there (or the time is up).
+    RECT WaitHighlightAt(int top, DWORD timeoutMs) const;
     // A screenshot of the screen under build/shots/.
     bool SaveShot(const std::wstring& name) const;
     long WaitExit(DWORD timeoutMs);

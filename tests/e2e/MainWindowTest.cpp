@@ -98,7 +98,7 @@ TEST_P(MainWindowLayouts, DemoDiscComesUpWithItsControlsInPlace)
     RECT shadowRect{};
     GetWindowRect(shadow, &shadowRect);
     ExpectRect(shadowRect, rect.left, rect.top, 1038, 678, "shadow");
-    RECT bar = program.WaitHighlightStill(5000);
+    RECT bar = program.WaitHighlightAt(rect.top + 443, 5000);
     ExpectRect(bar, rect.left + 10, rect.top + 441 + 2, 3, 94, "highlight");
 
     program.SaveShot(L"main_" + layout + L".png");
@@ -128,7 +128,7 @@ TEST(MainWindow, EmptyTabsAreHiddenAndTheOthersMoveUp)
     // "-o 01": Utilities first.
     RECT rect{};
     GetWindowRect(window, &rect);
-    EXPECT_EQ(program.WaitHighlightStill(5000).top, rect.top + 49 + 2);
+    EXPECT_EQ(program.WaitHighlightAt(rect.top + 51, 5000).top, rect.top + 51);
     program.Close();
 }
 
@@ -142,14 +142,14 @@ TEST(MainWindow, TabClicksSlideTheBarAndASecondClickRetargetsIt)
     HWND window = program.Window();
     RECT rect{};
     GetWindowRect(window, &rect);
-    EXPECT_EQ(program.WaitHighlightStill(5000).top, rect.top + 49 + 2) << "-o 00: Driver";
+    EXPECT_EQ(program.WaitHighlightAt(rect.top + 51, 5000).top, rect.top + 51) << "-o 00: Driver";
     SendMessageW(GetDlgItem(window, 1012), BM_CLICK, 0, 0); // Special, far down
     Sleep(60);
     RECT moving = program.HighlightRect();
     EXPECT_GT(moving.top, rect.top + 51) << "the bar is on its way";
     EXPECT_LT(moving.top, rect.top + 443);
     SendMessageW(GetDlgItem(window, 1011), BM_CLICK, 0, 0); // Manual
-    EXPECT_EQ(program.WaitHighlightStill(5000).top, rect.top + 245 + 2);
+    EXPECT_EQ(program.WaitHighlightAt(rect.top + 247, 5000).top, rect.top + 247);
     program.Close();
 }
 
@@ -175,7 +175,7 @@ TEST(MainWindow, StartUpRunModes)
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, 1000)));
         RECT rect{};
         GetWindowRect(window, &rect);
-        EXPECT_EQ(program.WaitHighlightStill(5000).top, rect.top + 245 + 2) << "-o 02: Manual";
+        EXPECT_EQ(program.WaitHighlightAt(rect.top + 247, 5000).top, rect.top + 247) << "-o 02: Manual";
         program.Kill();
     }
 }

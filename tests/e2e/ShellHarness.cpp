@@ -21,7 +21,10 @@ const char kLayoutCfg[] =
     "Utilities=Utilities\r\n"
     "Manual=Manual\r\n"
     "Tool=Tool\r\n"
-    "Special=Special\r\n";
+    "Special=Special\r\n"
+    "[Advertisement]\r\n"
+    "Current=Disc\r\n"
+    "Disc=Advertisement\r\n";
 
 } // namespace
 
@@ -63,7 +66,9 @@ void RemoveTree(const std::wstring& folder)
 
 DiscFolder::DiscFolder(const std::wstring&)
 {
-    m_ready = m_disc.Ok() && m_disc.CopyFromBin(L"Dezozi2.exe") && WriteBytes(m_disc.Path(L"LayoutCfg.ini"), kLayoutCfg);
+    // The window is drawn from its layout: without one the program ends.
+    m_ready = m_disc.Ok() && m_disc.CopyFromBin(L"Dezozi2.exe") && WriteBytes(m_disc.Path(L"LayoutCfg.ini"), kLayoutCfg) &&
+              m_disc.CopyTree(E2ePaths::DemoDiscDir() + L"Layout\\QO", L"Layout\\QO");
 }
 
 DiscFolder::~DiscFolder() = default;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "log/Logger.h"
+#include "services/FileExists.h"
 #include "services/ProcessKiller.h"
 #include "services/SystemFolders.h"
 #include "services/UnicodeTextFile.h"
@@ -22,7 +23,7 @@ std::wstring TermsOfUseStep::Run(const std::wstring& programFolder, Logger* log)
     std::wstring result = ResultFile();
     ::DeleteFileW(result.c_str());
     std::wstring program = programFolder + L"TermsOfUse.exe";
-    if (FileExistsOnDisk(program)) {
+    if (FileExists(program)) {
         SHELLEXECUTEINFOW run{};
         run.cbSize = sizeof(run);
         run.fMask = SEE_MASK_NOCLOSEPROCESS;

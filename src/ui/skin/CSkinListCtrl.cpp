@@ -9,6 +9,22 @@ namespace {
 
 constexpr int kBarId = 65535;
 
+// Looked up at run time: the 32-bit import library lacks the flat bars.
+void DisableFlatScrollBars(HWND list)
+{
+    HMODULE controls = ::GetModuleHandleW(L"comctl32.dll");
+    if (!controls)
+        return;
+    using Initialize = BOOL(WINAPI*)(HWND);
+    using Enable = BOOL(WINAPI*)(HWND, int, UINT);
+    auto initialize = reinterpret_cast<Initialize>(
+        reinterpret_cast<void*>(::GetProcAddress(controls, "InitializeFlatSB")));
+    auto enable = reinterpret_cast<Enable>(
+        reinterpret_cast<void*>(::GetProcAddress(controls, "FlatSB_EnableScrollBar")));
+    if (initialize && initialize(list) && enable)
+        enable(list, SB_BOTH, ESB_DISABLE_BOTH);
+}
+
 } // namespace
 
 CSkinListCtrl::~CSkinListCtrl()
@@ -36,8 +52,7 @@ bool CSkinListCtrl::InitSkin()
     HWND parent = GetParent();
     if (!m_hWnd || !parent)
         return false;
-    ::InitializeFlatSB(m_hWnd);
-    ::FlatSB_EnableScrollBar(m_hWnd, SB_BOTH, ESB_DISABLE_BOTH);
+    DisableFlatScrollBars(m_hWnd);
 
     if (!m_vertical.m_hWnd && !m_vertical.SubclassWindow(CreateBar(parent)))
         return false;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "services/FileExists.h"
 #include "ui/framework/CMemDC.h"
 #include "ui/skin/SkinImages.h"
 
@@ -12,7 +13,7 @@ HBITMAP LoadState(const std::wstring& folder, const std::wstring& file)
     if (file.empty())
         return nullptr;
     std::wstring path = (folder + file).substr(0, MAX_PATH - 1);
-    return FileExistsOnDisk(path) ? LoadPngBitmap(path) : nullptr;
+    return FileExists(path) ? LoadPngBitmap(path) : nullptr;
 }
 
 } // namespace

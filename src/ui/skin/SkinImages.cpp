@@ -2,21 +2,16 @@
 
 #include <cwchar>
 
+#include "services/FileExists.h"
 #include "ui/framework/GdiplusImage.h"
-
-bool FileExistsOnDisk(const std::wstring& path)
-{
-    DWORD attributes = ::GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 HBITMAP LoadPngBitmap(const std::wstring& path)
 {
-    if (path.empty() || !FileExistsOnDisk(path))
+    if (path.empty() || !FileExists(path))
         return nullptr;
     // Paths are cut at the system's limit, as the layout's paths always were.
     std::wstring bounded = path.substr(0, MAX_PATH - 1);
-    if (!FileExistsOnDisk(bounded))
+    if (!FileExists(bounded))
         return nullptr;
     GdiplusImage image = GdiplusImage::FromFile(bounded);
     return image ? image.ToPremultipliedBitmap() : nullptr;
@@ -59,7 +54,7 @@ HBITMAP CropBitmap(HBITMAP bitmap, int x, int y, int width, int height)
 
 bool LoadImageFile(const std::wstring& path, CBitmap& bitmap)
 {
-    if (!FileExistsOnDisk(path))
+    if (!FileExists(path))
         return false;
     GdiplusImage image = GdiplusImage::FromFile(path);
     HBITMAP loaded = image ? image.ToPremultipliedBitmap() : nullptr;

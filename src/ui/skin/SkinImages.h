@@ -13,7 +13,6 @@ HBITMAP LoadPngBitmap(const std::wstring& path);
 HBITMAP CropBitmap(HBITMAP bitmap, int x, int y, int width, int height);
 // Loads a BMP or PNG that exists into the bitmap object.
 bool LoadImageFile(const std::wstring& path, CBitmap& bitmap);
-bool FileExistsOnDisk(const std::wstring& path);
 
 // A bitmap that draws itself with its per-pixel alpha.
 class CContourBitmap : public CBitmap {
