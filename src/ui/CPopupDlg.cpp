@@ -121,8 +121,9 @@ void CPopupDlg::SetUpButtons()
 
 void CPopupDlg::FocusFirstButton()
 {
+    // The pop-up itself is not shown yet: the buttons' own style tells.
     for (const CxSkinButton* button : {&m_buttons.ok, &m_buttons.cancel, &m_buttons.close}) {
-        if (button->IsWindowVisible() && button->IsWindowEnabled()) {
+        if ((::GetWindowLongPtrW(*button, GWL_STYLE) & WS_VISIBLE) && button->IsWindowEnabled()) {
             SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button->m_hWnd), TRUE);
             return;
         }

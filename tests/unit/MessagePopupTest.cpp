@@ -38,6 +38,12 @@ protected:
     void OnPopupCommand(int id) override { commands.push_back(id); }
 };
 
+// A question whose own set-up takes the affirmative answer away.
+class NoYesPopup : public CPopupDlg {
+protected:
+    void SetupExtraControls() override { m_buttons.ok.ShowWindow(SW_HIDE); }
+};
+
 class MessagePopupTest : public ::testing::Test {
 protected:
     void SetUp() override { WritePopupSkin(skin); }
@@ -203,6 +209,17 @@ TEST_F(MessagePopupTest, KeyboardWalksTheButtonsAndEscAnswersTwo)
         popup.m_type = 1;
         ModalScript script(popup, {[](HWND) { PressKey(VK_SPACE); }});
         EXPECT_EQ(popup.DoModal(), 1);
+    }
+    {
+        // The focus leaves a button the pop-up's own steps hid.
+        NoYesPopup popup;
+        popup.m_message = L"No yes";
+        popup.m_type = 1;
+        int focus = 0;
+        ModalScript script(popup, {[&focus](HWND) { focus = GetDlgCtrlID(GetFocus()); },
+                                   [](HWND) { PressKey(VK_RETURN); }});
+        EXPECT_EQ(popup.DoModal(), 2);
+        EXPECT_EQ(focus, IDCANCEL);
     }
     for (int type : {0, 1}) {
         CPopupDlg popup;

@@ -53,12 +53,6 @@ private:
     UINT_PTR m_timer = 0;
 };
 
-// The control with the keyboard focus on this thread.
-inline HWND Focused()
-{
-    return GetFocus();
-}
-
 // A key as the keyboard delivers it to the focused control.
 inline void PressKey(UINT key, bool shift = false)
 {

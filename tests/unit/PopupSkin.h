@@ -5,9 +5,6 @@
 
 #include "PopupTestKit.h"
 
-// A layout with every picture and style value the message pop-ups and the
-// video list ask for: solid frame pieces, blue and close buttons, a soft
-// nine-slice shadow.
 // The catalogue's items, read into the skin's controller.
 inline bool ReadCatalog(TestSkin& skin, const std::string& items)
 {
@@ -22,6 +19,9 @@ inline RECT ChildRect(HWND child)
     return RECT{c[0], c[1], c[2], c[3]};
 }
 
+// A layout with every picture and style value the message pop-ups and the
+// video list ask for: solid frame pieces, blue and close buttons, a soft
+// nine-slice shadow.
 inline constexpr DWORD kPieceColour = 0xFF305070;
 
 inline void WritePopupSkin(TestSkin& skin)
