@@ -2,7 +2,7 @@
 what the windows need (the program's manifest) before it is written."""
 import re
 
-from . import canvas, controls, frames, installing, legibility, lists, manifest, special, window
+from . import canvas, controls, frames, installing, legibility, lists, manifest, offer_pictures, window
 
 # Alpha pictures whose magenta is meant: their windows are shaped by the colour key and draw them
 # without a background piece (the Install Now button) or onto an empty picture (the tool tip's frame).
@@ -39,8 +39,8 @@ def drawings(p, style):
         "installing_mask_bg.png": lambda: installing.preparing(p),
         "install_down_bg.png": lambda: installing.strip(p),
         "progressbar.png": lambda: installing.progress_bar(p),
-        "special_mask.png": lambda: special.mask(p),
-        "specialgooglemask_bg.png": lambda: special.opt_in_panel(colour("SPECIALDLG", "Special_Google_Mask_bg_Color")),
+        "special_mask.png": lambda: offer_pictures.mask(p),
+        "specialgooglemask_bg.png": lambda: offer_pictures.opt_in_panel(colour("SPECIALDLG", "Special_Google_Mask_bg_Color")),
     }
     for hot, suffix in ((False, ""), (True, "_s")):
         d[f"VerticleScrollBarThumbUp{suffix}.png"] = lambda hot=hot: lists.thumb_up(p, hot)
@@ -67,8 +67,8 @@ def drawings(p, style):
         d[f"shadow_{piece}.png"] = lambda n=piece: frames.shadow()[n]
     for name in lists.SECTION_GLYPHS:
         d[f"manual_{name}.png"] = lambda n=name: lists.section_header(p, n)
-    for kind in special.EULA_HEIGHTS:
-        d[f"eula_{kind}.png"] = lambda k=kind: special.licence_picture(p, panel, k)
+    for kind in offer_pictures.EULA_HEIGHTS:
+        d[f"eula_{kind}.png"] = lambda k=kind: offer_pictures.licence_picture(p, panel, k)
     frames_ = lambda: installing.loading_frames(p.accent_light)
     for n in range(installing.LOADING_FRAMES):
         d[f"Loading/a010{n + 1:03d}.png"] = lambda n=n: frames_()[n]

@@ -5,6 +5,8 @@
 // sources side by side and whether the targets are met.
 #include <windows.h>
 
+#include "BenchClock.h"
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -29,18 +31,6 @@ const wchar_t kDevice[] = L"ROOT\\DEZTEST\\0100";
 void SelectIniSource(bool fast)
 {
     IniFile::SetReadMode(fast ? IniFile::ReadMode::Reader : IniFile::ReadMode::System);
-}
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 // Detection of item n: registry value, file version, device driver; in the ratio 2:2:1.

@@ -3,6 +3,8 @@
 // pop-up has been created and destroyed 100 times (the bar: no growth).
 // Usage: skin_bench.exe LAYOUT_FOLDER (with trailing backslash).
 #include <windows.h>
+
+#include "BenchClock.h"
 #include <psapi.h>
 
 #include <cstdio>
@@ -30,18 +32,6 @@
 #include "GdiHighWater.h"
 
 namespace {
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void Pump()
 {
