@@ -44,6 +44,23 @@ void ParseTab(const std::wstring& value, int32_t& tabIndex, int32_t& tabSubIndex
     tabSubIndex = PartValue(second);
 }
 
+int32_t HighestItemNumber(const std::vector<std::wstring>& keyNames)
+{
+    int32_t highest = 0;
+    for (const std::wstring& name : keyNames) {
+        if (name.size() < 3 || name[0] != L'(')
+            continue;
+        int64_t n = 0;
+        size_t i = 1;
+        while (i < name.size() && name[i] >= L'0' && name[i] <= L'9' && n <= INT32_MAX)
+            n = n * 10 + (name[i++] - L'0');
+        if (i == 1 || i >= name.size() || name[i] != L')' || n > INT32_MAX)
+            continue;
+        highest = std::max(highest, static_cast<int32_t>(n));
+    }
+    return highest;
+}
+
 std::vector<std::wstring> SplitDependency(const std::wstring& value)
 {
     return VersionText::SplitParts(value, L',', kMaxDependencyTokens);

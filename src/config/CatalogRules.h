@@ -18,6 +18,9 @@ std::vector<std::wstring> SplitDependency(const std::wstring& value);
 // The sort key: a negative catalogue value keeps its two's-complement pattern.
 inline uint32_t OrderFromCatalog(int32_t value) { return static_cast<uint32_t>(value); }
 
+// The highest n of the "(n)Name" keys among these key names; 0 without any.
+int32_t HighestItemNumber(const std::vector<std::wstring>& keyNames);
+
 // Restart flags: only 1 counts, never in a recovery run, never for types 0 and 5.
 int32_t EffectiveRebootFlag(int32_t value, bool recovery, int32_t softwareType);
 

@@ -75,6 +75,15 @@ bool SetupCatalog::GetSetupSettings(const std::wstring& path)
         ini.Close();
         return false;
     }
+    // An absurd count would keep the read (and the record's reset) busy for
+    // minutes: no item lies beyond the last one the file has keys for.
+    std::vector<std::wstring> keys;
+    ini.GetKeyNames(kItems, keys);
+    const int highest = CatalogRules::HighestItemNumber(keys);
+    if (count > highest) {
+        LogDebug(log, L"[GetSetupSettings] ItemNumber %d cut to %d: no item keys beyond it", count, highest);
+        count = highest;
+    }
 
     const bool continued = (m_controller.RunMode & MODE_CONTD) != 0;
     ProgressRecord& record = m_controller.Record();

@@ -350,26 +350,23 @@ bool IniFile::WriteInt(const std::wstring& section, const std::wstring& key, int
     return WriteString(section, key, std::to_wstring(value));
 }
 
-void IniFile::GetSectionNames(std::vector<std::wstring>& out) const
+namespace {
+// A list of names each ended by a null character, as the profile functions
+// return it; the buffer grows until the whole list fits.
+template <class Query>
+std::vector<std::wstring> ReadNameList(Query query)
 {
-    out.clear();
-    if (!m_state)
-        return;
-    if (LoadText()) {
-        out = m_state->text->SectionNames();
-        return;
-    }
-    m_state->usedSystem = true;
     std::vector<wchar_t> buffer(512);
     DWORD got = 0;
     for (;;) {
-        got = GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), m_state->path.c_str());
+        got = query(buffer.data(), static_cast<DWORD>(buffer.size()));
         if (got + 2 < buffer.size() || buffer.size() >= (1u << 24))
             break;
         buffer.assign(buffer.size() * 2, L'\0');
     }
     if (got >= buffer.size())
         got = static_cast<DWORD>(buffer.size() - 1);
+    std::vector<std::wstring> out;
     size_t start = 0;
     for (size_t i = 0; i < got; ++i) {
         if (buffer[i] == L'\0') {
@@ -380,6 +377,40 @@ void IniFile::GetSectionNames(std::vector<std::wstring>& out) const
     }
     if (start < got)
         out.emplace_back(buffer.data() + start, got - start);
+    return out;
+}
+} // namespace
+
+void IniFile::GetSectionNames(std::vector<std::wstring>& out) const
+{
+    out.clear();
+    if (!m_state)
+        return;
+    if (LoadText()) {
+        out = m_state->text->SectionNames();
+        return;
+    }
+    m_state->usedSystem = true;
+    const std::wstring& path = m_state->path;
+    out = ReadNameList([&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileSectionNamesW(buffer, size, path.c_str());
+    });
+}
+
+void IniFile::GetKeyNames(const std::wstring& section, std::vector<std::wstring>& out) const
+{
+    out.clear();
+    if (!m_state)
+        return;
+    if (LoadText()) {
+        out = m_state->text->KeyNames(section);
+        return;
+    }
+    m_state->usedSystem = true;
+    const std::wstring& path = m_state->path;
+    out = ReadNameList([&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileStringW(section.c_str(), nullptr, L"", buffer, size, path.c_str());
+    });
 }
 
 bool IniFile::Flush()

@@ -24,6 +24,7 @@ public:
     bool WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value);
     bool WriteInt(const std::wstring& section, const std::wstring& key, int value);
     void GetSectionNames(std::vector<std::wstring>& out) const;
+    void GetKeyNames(const std::wstring& section, std::vector<std::wstring>& out) const;
 
     // The file the reads and writes go to (the plain copy for a scrambled file).
     const std::wstring& WorkingPath() const;

@@ -181,6 +181,17 @@ std::wstring IniText::Trimmed(const std::wstring& text)
     return TrimText(text, IsSpace);
 }
 
+std::vector<std::wstring> IniText::KeyNames(const std::wstring& section) const
+{
+    std::vector<std::wstring> names;
+    const auto s = m_sectionIndex.find(Folded(Trimmed(section)));
+    if (s == m_sectionIndex.end())
+        return names;
+    for (const Key& key : m_sections[s->second].keys)
+        names.push_back(key.name);
+    return names;
+}
+
 const IniText::Key* IniText::Find(const std::wstring& section, const std::wstring& key) const
 {
     const auto s = m_sectionIndex.find(Folded(Trimmed(section)));

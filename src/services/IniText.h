@@ -28,6 +28,8 @@ public:
     int GetInt(const std::wstring& section, const std::wstring& key, int def) const;
     // Non-empty section names in file order, duplicates included.
     std::vector<std::wstring> SectionNames() const;
+    // Key names of the section the lookups use, in file order.
+    std::vector<std::wstring> KeyNames(const std::wstring& section) const;
 
     // One line [start, stop) of a file: blank, a section header (name is its
     // trimmed name) or a key (name is its trimmed name; valueStart is where

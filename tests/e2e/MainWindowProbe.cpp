@@ -6,6 +6,7 @@
 #include "E2ePaths.h"
 #include "ScreenCapture.h"
 #include "WindowFinder.h"
+#include "WindowText.h"
 
 using namespace uiprobe;
 
@@ -18,6 +19,7 @@ struct OwnedSearch {
     int width;
     int height;
     HWND found;
+    bool visibleOnly = false;
 };
 
 BOOL CALLBACK FindOwned(HWND hwnd, LPARAM param)
@@ -25,6 +27,8 @@ BOOL CALLBACK FindOwned(HWND hwnd, LPARAM param)
     auto* search = reinterpret_cast<OwnedSearch*>(param);
     RECT rect{};
     if (GetWindow(hwnd, GW_OWNER) != search->owner || !GetWindowRect(hwnd, &rect))
+        return TRUE;
+    if (search->visibleOnly && !IsWindowVisible(hwnd))
         return TRUE;
     if ((search->width < 0 || rect.right - rect.left == search->width) &&
         (search->height < 0 || rect.bottom - rect.top == search->height)) {
@@ -79,6 +83,54 @@ HWND MainWindowProbe::OwnedPopup(int width, int height) const
     OwnedSearch search{m_window, width, height, nullptr};
     EnumWindows(&FindOwned, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND MainWindowProbe::VisibleOwnedPopup(int width, int height) const
+{
+    OwnedSearch search{m_window, width, height, nullptr, true};
+    EnumWindows(&FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND MainWindowProbe::WaitMessagePopup(DWORD timeoutMs) const
+{
+    constexpr int kMessageControl = 1034;
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    WindowQuery query;
+    query.processId = m_runner.Pid();
+    query.visibleOnly = true;
+    do {
+        for (HWND popup : WindowFinder::TopLevel(query)) {
+            if (GetDlgItem(popup, kMessageControl))
+                return popup;
+        }
+        Sleep(WindowFinder::kPollMs);
+    } while (GetTickCount64() < end);
+    return nullptr;
+}
+
+std::wstring MainWindowProbe::MessageText(HWND popup)
+{
+    return WindowText::Text(GetDlgItem(popup, 1034));
+}
+
+HWND MainWindowProbe::Focus() const
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    DWORD thread = GetWindowThreadProcessId(m_window, nullptr);
+    return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+HWND MainWindowProbe::WaitFocus(HWND target, DWORD timeoutMs) const
+{
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (Focus() != target) {
+        if (GetTickCount64() >= end)
+            return nullptr;
+        Sleep(WindowFinder::kPollMs);
+    }
+    return target;
 }
 
 bool MainWindowProbe::LoadingVisible() const

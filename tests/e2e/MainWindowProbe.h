@@ -23,6 +23,16 @@ public:
     RECT WaitHighlightAt(int top, DWORD timeoutMs) const;
     // The bar's rectangle as soon as its top is no longer there.
     RECT WaitHighlightLeaves(int top, DWORD timeoutMs) const;
+    // A visible message pop-up of the program (with a message text control).
+    HWND WaitMessagePopup(DWORD timeoutMs) const;
+    // The text of a pop-up's message control.
+    static std::wstring MessageText(HWND popup);
+    // The control with the keyboard focus in the program's window thread.
+    HWND Focus() const;
+    // The focused control once it is target; null after the time-out.
+    HWND WaitFocus(HWND target, DWORD timeoutMs) const;
+    // A visible pop-up owned by the main window of this size, or null.
+    HWND VisibleOwnedPopup(int width, int height) const;
     // A screenshot of the screen under build/shots/.
     bool SaveShot(const std::wstring& name) const;
     long WaitExit(DWORD timeoutMs);

@@ -10,6 +10,8 @@
 #include "MainWindowProbe.h"
 #include "ProcessRunner.h"
 #include "PngImage.h"
+#include "WindowFinder.h"
+#include "WindowInput.h"
 
 using namespace uiprobe;
 
@@ -147,6 +149,34 @@ TEST(MainWindow, TabClicksSlideTheBarAndASecondClickRetargetsIt)
     EXPECT_LT(moving.top, rect.top + 443);
     SendMessageW(GetDlgItem(window, 1011), BM_CLICK, 0, 0); // Manual
     EXPECT_EQ(program.WaitHighlightAt(rect.top + 247, 5000).top, rect.top + 247);
+
+    // Dragged by its top band, the window takes its pop-ups along.
+    const POINT grab{rect.left + 500, rect.top + 20};
+    ASSERT_TRUE(WindowInput::RealDrag(grab, POINT{grab.x - 60, grab.y + 40}));
+    RECT moved{};
+    ULONGLONG end = GetTickCount64() + 5000;
+    do {
+        Sleep(50);
+        GetWindowRect(window, &moved);
+    } while ((moved.left != rect.left - 60 || moved.top != rect.top + 40) && GetTickCount64() < end);
+    ExpectRect(moved, rect.left - 60, rect.top + 40, 1038, 678, "dragged window");
+    RECT shadow{};
+    GetWindowRect(program.Shadow(), &shadow);
+    ExpectRect(shadow, moved.left, moved.top, 1038, 678, "shadow after the drag");
+    EXPECT_EQ(program.WaitHighlightAt(moved.top + 247, 2000).left, moved.left + 10) << "the bar follows";
+
+    // Dragged above the screen, it stops at the top edge.
+    const POINT again{moved.left + 500, moved.top + 20};
+    ASSERT_TRUE(WindowInput::RealDrag(again, POINT{again.x, again.y - moved.top - 120}));
+    end = GetTickCount64() + 5000;
+    do {
+        Sleep(50);
+        GetWindowRect(window, &moved);
+    } while (moved.top != 0 && GetTickCount64() < end);
+    EXPECT_EQ(moved.top, 0) << "clamped at the top edge";
+    GetWindowRect(program.Shadow(), &shadow);
+    EXPECT_EQ(shadow.top, 0) << "the shadow stays with the window";
+    EXPECT_EQ(program.WaitHighlightAt(247, 2000).top, 247);
     program.Close();
 }
 
@@ -165,14 +195,98 @@ TEST(MainWindow, StartUpRunModes)
     // keeps close and minimise disabled.
     {
         MainWindowProbe program;
+        // Without the Tool tab and without a logo.
+        ASSERT_TRUE(disc.WriteIni(L"LayoutCfg.ini", L"LayoutPath", L"Current", L"VEQ"));
+        ASSERT_TRUE(disc.WriteIni(L"LayoutCfg.ini", L"Config", L"Tool", L"0"));
+        ASSERT_TRUE(disc.Remove(L"Layout\\VEQ\\logo.png"));
         ASSERT_TRUE(program.Start(disc, L"-o 02 -contd -recovery"));
         ASSERT_TRUE(program.WaitReady(kReadyTimeout));
         HWND window = program.Window();
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, 2)));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, 1000)));
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, 1053))) << "Tool";
+        const int tops[] = {49, 147, 245, 343};
+        const int ids[] = {1009, 1010, 1011, 1012};
+        for (int tab = 0; tab < 4; ++tab)
+            ExpectRect(ClientRectOf(window, GetDlgItem(window, ids[tab])), 9, tops[tab], 175, 98, "tab");
+        ExpectRect(ClientRectOf(window, GetDlgItem(window, 1013)), 32, 19, 930, 22, "title without a logo");
         RECT rect{};
         GetWindowRect(window, &rect);
         EXPECT_EQ(program.WaitHighlightAt(rect.top + 247, 5000).top, rect.top + 247) << "-o 02: Manual";
         program.Kill();
     }
+}
+
+namespace {
+
+HWND ThreadFocus(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+} // namespace
+
+// One program start: the terms step, the completion notice of a finished
+// run and the keyboard walk over the window's buttons.
+TEST(MainWindow, TermsOfUseCompletionNoticeAndKeyboard)
+{
+    DiscFolder disc;
+    ASSERT_TRUE(disc.CopyDemoDisc());
+    ASSERT_TRUE(disc.WriteIni(L"LayoutCfg.ini", L"Config", L"TermsOfUse", L"1"));
+    MainWindowProbe program;
+    ASSERT_TRUE(program.Start(disc, L"-o 00 -finish"));
+
+    // The terms come before the window; declining them leaves a notice
+    // that the program shows in its own pop-up.
+    WindowQuery terms;
+    terms.className = L"Dezozi2Terms";
+    terms.visibleOnly = true;
+    HWND termsWindow = WindowFinder::WaitFor(terms, kReadyTimeout);
+    ASSERT_NE(termsWindow, nullptr);
+    HWND termsFocus = ThreadFocus(termsWindow);
+    ASSERT_TRUE(WindowInput::Key(termsFocus ? termsFocus : termsWindow, VK_ESCAPE));
+    HWND notice = program.WaitMessagePopup(15000);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(MainWindowProbe::MessageText(notice), L"You have declined the terms of use.");
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(notice, IDOK))) << "a notice has one button";
+    ASSERT_TRUE(WindowInput::Key(GetDlgItem(notice, IDCANCEL), VK_ESCAPE));
+    ASSERT_TRUE(WindowFinder::WaitDestroyed(notice, 5000));
+
+    // A finished run greets with its notice over the masked window.
+    ASSERT_TRUE(program.WaitReady(kReadyTimeout));
+    HWND window = program.Window();
+    HWND done = program.WaitMessagePopup(10000);
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(MainWindowProbe::MessageText(done), L"The installation is complete.");
+    EXPECT_NE(program.VisibleOwnedPopup(1022, 662), nullptr) << "the mask under the pop-up";
+    ASSERT_TRUE(WindowInput::Click(GetDlgItem(done, IDCANCEL)));
+    ASSERT_TRUE(WindowFinder::WaitDestroyed(done, 5000));
+    EXPECT_EQ(program.VisibleOwnedPopup(1022, 662), nullptr) << "the mask goes with it";
+
+    // Tab reaches the buttons in order, the arrows walk them, Space and
+    // Enter press the focused tab button.
+    HWND driver = GetDlgItem(window, 1009), utilities = GetDlgItem(window, 1010), manual = GetDlgItem(window, 1011);
+    HWND from = program.Focus();
+    for (int step = 0; step < 8 && from != driver; ++step) {
+        ASSERT_TRUE(WindowInput::Key(from ? from : window, VK_TAB));
+        Sleep(100);
+        HWND next = program.Focus();
+        ASSERT_NE(next, from) << "Tab moves the focus on";
+        from = next;
+    }
+    ASSERT_EQ(from, driver);
+    ASSERT_TRUE(WindowInput::Key(driver, VK_DOWN));
+    ASSERT_EQ(program.WaitFocus(utilities, 3000), utilities);
+    ASSERT_TRUE(WindowInput::Key(utilities, VK_SPACE));
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(program.WaitHighlightAt(rect.top + 149, 5000).top, rect.top + 149) << "Space selects Utilities";
+    ASSERT_TRUE(WindowInput::Key(utilities, VK_DOWN));
+    ASSERT_EQ(program.WaitFocus(manual, 3000), manual);
+    ASSERT_TRUE(WindowInput::Key(manual, VK_RETURN));
+    EXPECT_EQ(program.WaitHighlightAt(rect.top + 247, 5000).top, rect.top + 247) << "Enter selects Manual";
+    program.SaveShot(L"main_keyboard_focus.png");
+    program.Close();
 }

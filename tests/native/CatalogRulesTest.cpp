@@ -134,3 +134,14 @@ TEST(CatalogRules, GroupsRepeatPerTokenPairAndSkipSameNumber)
     EXPECT_TRUE(items[0].GroupLeaders.empty());
     EXPECT_EQ(items[1].GroupLeaders, (std::vector<int32_t>{1, 1, 1}));
 }
+
+TEST(CatalogRules, HighestItemNumber)
+{
+    EXPECT_EQ(CatalogRules::HighestItemNumber({}), 0);
+    EXPECT_EQ(CatalogRules::HighestItemNumber({L"ItemNumber", L"CD_Title", L"(x)Title", L"()Title", L"(12"}), 0);
+    EXPECT_EQ(CatalogRules::HighestItemNumber({L"(2)Title", L"(10)Path", L"(007)Tab", L"(3)Exist1Type"}), 10);
+    // Numbers past 32 bits are not item numbers.
+    EXPECT_EQ(CatalogRules::HighestItemNumber({L"(4)Title", L"(2147483648)Title", L"(99999999999999999999)Title"}),
+              4);
+    EXPECT_EQ(CatalogRules::HighestItemNumber({L"(2147483647)Title"}), 2147483647);
+}

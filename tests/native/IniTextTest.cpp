@@ -20,6 +20,8 @@ TEST(IniText, NamesValuesAndDuplicates)
     EXPECT_EQ(ini.GetString(L"B", L"[Broken", L"d", 1024), L"d");
     EXPECT_EQ(ini.GetString(L"B", L"after", L"", 1024), L"2");
     EXPECT_EQ(ini.SectionNames(), (std::vector<std::wstring>{L"A", L"Sec", L"sec", L"B"}));
+    EXPECT_EQ(ini.KeyNames(L" b "), (std::vector<std::wstring>{L"q", L"r", L"s", L"[Broken", L"after"}));
+    EXPECT_TRUE(ini.KeyNames(L"missing").empty());
 }
 
 TEST(IniText, BufferCutsAndIntegers)

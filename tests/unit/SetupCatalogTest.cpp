@@ -58,14 +58,14 @@ TEST_F(SetupCatalogTest, OrderingFollowsUnsignedOrderAndLastInstalls)
 
 TEST_F(SetupCatalogTest, ItemValuesAndDefaults)
 {
-    ASSERT_TRUE(Read("ItemNumber=4\r\nCD_Title=Board X Disc\r\n"
+    ASSERT_TRUE(Read("ItemNumber=5\r\nCD_Title=Board X Disc\r\n"
                      "(1)Title=Chipset\r\n(1)Description=Intel chipset\r\n(1)ManualDescription=Manual\r\n"
                      "(1)Tab=1,3\r\n(1)Version= 10.1.2 \r\n(1)SoftwareType=1\r\n(1)UpgradeType=3\r\n"
                      "(1)PassWHQL=1\r\n(1)ExistCount=0\r\n(1)VersionCount=0\r\n(1)VersionFile=1\r\n"
                      "(1)InstallMethod=2\r\n(1)InstallFinishType=4\r\n(1)InstallReboot=1\r\n"
                      "(1)UninstallReboot=1\r\n(1)ForceInstall=1\r\n(1)Path=Drivers\\Chipset\r\n"
                      "(2)Tab=2\r\n(2)ForceInstall=2\r\n(2)InstallReboot=1\r\n(2)SoftwareType=5\r\n"
-                     "(3)InstallReboot=1\r\n(3)SoftwareType=0\r\n(3)UninstallReboot=2\r\n",
+                     "(3)InstallReboot=1\r\n(3)SoftwareType=0\r\n(3)UninstallReboot=2\r\n(5)Title=Last\r\n",
                      "[DMI_Info]\r\nMB_PRODUCTNAME=X570 PRO\r\n"));
     EXPECT_EQ(controller.CdTitle, L"Board X Disc");
     const SetupItem& a = controller.FindItem(1)->Item();
@@ -108,6 +108,7 @@ TEST_F(SetupCatalogTest, ItemValuesAndDefaults)
         EXPECT_EQ(v, 999);
     EXPECT_EQ(d.InstallReboot, 0);
     EXPECT_EQ(d.Order, 4u);
+    EXPECT_EQ(controller.Items.Count(), 5u);
 
     ASSERT_TRUE(Read("ItemNumber=0\r\n"));
     EXPECT_EQ(controller.CdTitle, L"OVRA Motherboard Support CD");
@@ -155,6 +156,20 @@ TEST_F(SetupCatalogTest, UnreadableCatalogues)
     EXPECT_EQ(log.Count(L"[GetSetupSettings] Can not find ini tag: ItemNumber"), 3);
     EXPECT_EQ(GetFileAttributesW(recordPath.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(controller.Items.Count(), 0u);
+
+    // An absurd count ends at the last item with keys (gaps stay), at once,
+    // and so does the record's reset.
+    for (const char* count : {"2000000000", "99999999999", "8"}) {
+        const DWORD start = GetTickCount();
+        ASSERT_TRUE(Read(std::string("ItemNumber=") + count + "\r\n(1)Title=A\r\n(3)Title=C\r\n(3x)Title=X\r\n"))
+            << count;
+        EXPECT_LT(GetTickCount() - start, 5000u) << count;
+        EXPECT_EQ(ListNumbers(), (std::vector<int>{1, 2, 3})) << count;
+        EXPECT_TRUE(log.Has(L"cut to 3: no item keys beyond it")) << count;
+    }
+    std::wstring title = L"?";
+    GetPrivateProfileStringW(L"SETUP_INFO", L"(4)Selected", L"none", &title[0], 2, recordPath.c_str());
+    EXPECT_EQ(title[0], L'n') << "no record entries past the last item";
 }
 
 TEST_F(SetupCatalogTest, ProgressRecordFreshAndContinued)

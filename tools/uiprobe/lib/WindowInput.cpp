@@ -1,5 +1,8 @@
 #include "WindowInput.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace uiprobe {
 
 namespace {
@@ -53,6 +56,28 @@ bool WindowInput::RealClickAt(int screenX, int screenY)
     inputs[1].type = INPUT_MOUSE;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+bool WindowInput::RealDrag(POINT from, POINT to, int stepPixels, DWORD pauseMs)
+{
+    auto send = [](DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        return SendInput(1, &input, sizeof(INPUT)) == 1;
+    };
+    if (!SetCursorPos(from.x, from.y) || !send(MOUSEEVENTF_LEFTDOWN))
+        return false;
+    Sleep(pauseMs);
+    const int distance = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    const int steps = std::max(1, (distance + std::max(1, stepPixels) - 1) / std::max(1, stepPixels));
+    bool moved = true;
+    for (int i = 1; i <= steps && moved; ++i) {
+        moved = SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps) &&
+                send(MOUSEEVENTF_MOVE);
+        Sleep(pauseMs);
+    }
+    return send(MOUSEEVENTF_LEFTUP) && moved;
 }
 
 bool WindowInput::Key(HWND hwnd, UINT virtualKey)

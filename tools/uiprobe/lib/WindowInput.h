@@ -17,6 +17,10 @@ public:
     static bool ClickAt(HWND hwnd, int x, int y);
     // A real pointer click at a screen point through the system's input queue.
     static bool RealClickAt(int screenX, int screenY);
+    // A real drag with the left button through the system's input queue, in
+    // steps of at most stepPixels, pausing pauseMs after each so the
+    // window's move loop sees every step.
+    static bool RealDrag(POINT from, POINT to, int stepPixels = 20, DWORD pauseMs = 15);
     // WM_KEYDOWN and WM_KEYUP of a virtual key (VK_ESCAPE closes a dialog).
     static bool Key(HWND hwnd, UINT virtualKey);
     // WM_CLOSE, as the system menu's Close would.
