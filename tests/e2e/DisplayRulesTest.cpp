@@ -1,0 +1,195 @@
+// The display rules need screens of their own: tools/test/display-e2e.sh runs
+// the VirtualDesktop suite in an 800 x 600 Wine virtual desktop (a throwaway
+// prefix: mode switches are stored) and the SmallScreen suite on an
+// 800 x 600 X screen that offers no other mode.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "DiscFolder.h"
+#include "E2ePaths.h"
+#include "FileTail.h"
+#include "MainWindowProbe.h"
+#include "WindowFinder.h"
+#include "WindowText.h"
+
+using namespace uiprobe;
+
+namespace {
+
+constexpr DWORD kReadyTimeout = 40000;
+constexpr wchar_t kLowResolutionMessage[] =
+    L"This app does not support screen resolutions lower than 1024X768. Please change your screen resolution to "
+    L"1024X768 or higher.";
+
+bool HasMode(int width, int height, DEVMODEW* found = nullptr)
+{
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    for (DWORD i = 0; EnumDisplaySettingsW(nullptr, i, &mode); ++i) {
+        if (static_cast<int>(mode.dmPelsWidth) == width && static_cast<int>(mode.dmPelsHeight) == height &&
+            mode.dmBitsPerPel >= 16) {
+            if (found)
+                *found = mode;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SetScreen(int width, int height, DWORD flags)
+{
+    DEVMODEW mode{};
+    return HasMode(width, height, &mode) && ChangeDisplaySettingsW(&mode, flags) == DISP_CHANGE_SUCCESSFUL;
+}
+
+bool WaitUntil(bool (*condition)(const void*), const void* context, DWORD timeoutMs)
+{
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition(context)) {
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(WindowFinder::kPollMs);
+    }
+    return true;
+}
+
+// The program's visible window holding the low-resolution notice, if any.
+HWND MessagePopup(DWORD pid)
+{
+    WindowQuery any;
+    any.processId = pid;
+    any.visibleOnly = true;
+    for (HWND window : WindowFinder::TopLevel(any)) {
+        for (HWND child : WindowFinder::Children(window, WindowQuery{}))
+            if (WindowText::Caption(child).find(L"1024X768") != std::wstring::npos)
+                return child;
+    }
+    return nullptr;
+}
+
+struct Placement {
+    HWND window;
+    POINT origin;
+};
+
+bool WindowAt(const void* context)
+{
+    auto* wanted = static_cast<const Placement*>(context);
+    RECT rect{};
+    return GetWindowRect(wanted->window, &rect) && rect.left == wanted->origin.x && rect.top == wanted->origin.y &&
+           rect.right - rect.left == 1038 && rect.bottom - rect.top == 678;
+}
+
+bool ScreenIs1024x768(const void*)
+{
+    return GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768;
+}
+
+POINT CentredOn(int width, int height)
+{
+    return POINT{width / 2 - 519, height / 2 - 339};
+}
+
+// The shadow covers the window and the bar stands beside the Special tab
+// (the demo disc's first tab) wherever the window went.
+void ExpectPopupsWithWindow(const MainWindowProbe& program)
+{
+    RECT window{};
+    GetWindowRect(program.Window(), &window);
+    RECT shadow{};
+    ASSERT_NE(program.Shadow(), nullptr);
+    GetWindowRect(program.Shadow(), &shadow);
+    EXPECT_EQ(shadow.left, window.left);
+    EXPECT_EQ(shadow.top, window.top);
+    RECT bar = program.WaitHighlightAt(window.top + 443, 3000);
+    EXPECT_EQ(bar.left, window.left + 10);
+    EXPECT_EQ(bar.top, window.top + 443);
+}
+
+class VirtualDesktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(HasMode(1024, 768) && HasMode(1280, 1024))
+            << "needs a Wine virtual desktop: run tools/test/display-e2e.sh";
+        ASSERT_TRUE(m_disc.CopyDemoDisc());
+    }
+    void TearDown() override { SetScreen(800, 600, CDS_UPDATEREGISTRY); }
+
+    DiscFolder m_disc;
+};
+
+} // namespace
+
+TEST_F(VirtualDesktop, LowResolutionIsSwitchedWithoutAMessageAndTheWindowReCentred)
+{
+    ASSERT_TRUE(SetScreen(800, 600, CDS_UPDATEREGISTRY));
+    FileTail log(E2ePaths::ProgramLog());
+    MainWindowProbe program;
+    ASSERT_TRUE(program.Start(m_disc, L""));
+    ASSERT_TRUE(program.WaitReady(kReadyTimeout));
+    EXPECT_TRUE(WaitUntil(&ScreenIs1024x768, nullptr, 10000)) << "the display was switched";
+    // The watch re-centres the window on the new screen, after the rule,
+    // which would have shown its notice by then.
+    Placement centred{program.Window(), CentredOn(1024, 768)};
+    EXPECT_TRUE(WaitUntil(&WindowAt, &centred, 5000));
+    EXPECT_EQ(MessagePopup(program.Window() ? GetWindowThreadProcessId(program.Window(), nullptr) : 0), nullptr);
+    EXPECT_TRUE(log.WaitFor(L"[MinimumResolution] 800x600 switched to 1024x768x", 2000)) << log.NewText();
+    ExpectPopupsWithWindow(program);
+    program.Close();
+}
+
+TEST_F(VirtualDesktop, ResolutionChangeWhileRunningReCentresTheWindowAndItsPopups)
+{
+    ASSERT_TRUE(SetScreen(1280, 1024, 0));
+    MainWindowProbe program;
+    ASSERT_TRUE(program.Start(m_disc, L""));
+    ASSERT_TRUE(program.WaitReady(kReadyTimeout));
+    Placement before{program.Window(), CentredOn(1280, 1024)};
+    ASSERT_TRUE(WaitUntil(&WindowAt, &before, 5000));
+    ExpectPopupsWithWindow(program);
+
+    ASSERT_TRUE(SetScreen(1024, 768, 0));
+    Placement after{program.Window(), CentredOn(1024, 768)};
+    EXPECT_TRUE(WaitUntil(&WindowAt, &after, 5000));
+    ExpectPopupsWithWindow(program);
+    program.SaveShot(L"display_after_change.png");
+    program.Close();
+}
+
+TEST(SmallScreen, NoModeToSwitchToShowsTheNoticeExceptInRecovery)
+{
+    ASSERT_LT(GetSystemMetrics(SM_CXSCREEN), 1024) << "needs a small X screen: run tools/test/display-e2e.sh";
+    ASSERT_FALSE(HasMode(1024, 768));
+    DiscFolder disc;
+    ASSERT_TRUE(disc.CopyDemoDisc());
+    const std::wstring size =
+        std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L"x" + std::to_wstring(GetSystemMetrics(SM_CYSCREEN));
+    {
+        MainWindowProbe program;
+        ASSERT_TRUE(program.Start(disc, L""));
+        ASSERT_TRUE(program.WaitReady(kReadyTimeout));
+        const DWORD pid = GetWindowThreadProcessId(program.Window(), nullptr);
+        HWND text = nullptr;
+        const ULONGLONG end = GetTickCount64() + 10000;
+        while (!(text = MessagePopup(pid)) && GetTickCount64() < end)
+            Sleep(WindowFinder::kPollMs);
+        ASSERT_NE(text, nullptr) << "the notice is shown";
+        EXPECT_EQ(WindowText::Caption(text), kLowResolutionMessage);
+        program.SaveShot(L"display_small_screen_notice.png");
+        program.Kill();
+    }
+    {
+        FileTail log(E2ePaths::ProgramLog());
+        MainWindowProbe program;
+        ASSERT_TRUE(program.Start(disc, L"-recovery"));
+        ASSERT_TRUE(program.WaitReady(kReadyTimeout));
+        // The rule has run once it logged its verdict.
+        EXPECT_TRUE(log.WaitFor(L"[MinimumResolution] " + size + L" below 1024x768", 10000)) << log.NewText();
+        EXPECT_EQ(MessagePopup(GetWindowThreadProcessId(program.Window(), nullptr)), nullptr);
+        program.Kill();
+    }
+}
