@@ -23,6 +23,8 @@ struct ZOrderKeeper::Watcher {
     }
 };
 
+ZOrderKeeper::ZOrderKeeper() = default;
+
 ZOrderKeeper::~ZOrderKeeper()
 {
     Stop();

@@ -12,7 +12,7 @@ class ZOrderKeeper {
 public:
     static constexpr DWORD kPeriodMs = 1000;
 
-    ZOrderKeeper() = default;
+    ZOrderKeeper();
     ~ZOrderKeeper();
     ZOrderKeeper(const ZOrderKeeper&) = delete;
     ZOrderKeeper& operator=(const ZOrderKeeper&) = delete;

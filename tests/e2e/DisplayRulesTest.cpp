@@ -56,11 +56,13 @@ bool WaitUntil(bool (*condition)(const void*), const void* context, DWORD timeou
     return true;
 }
 
-// The program's visible window holding the low-resolution notice, if any.
-HWND MessagePopup(DWORD pid)
+// The visible window of the main window's process holding the low-resolution notice, if any.
+HWND MessagePopup(HWND mainWindow)
 {
     WindowQuery any;
-    any.processId = pid;
+    GetWindowThreadProcessId(mainWindow, &any.processId);
+    if (!any.processId)
+        return nullptr;
     any.visibleOnly = true;
     for (HWND window : WindowFinder::TopLevel(any)) {
         for (HWND child : WindowFinder::Children(window, WindowQuery{}))
@@ -93,14 +95,25 @@ POINT CentredOn(int width, int height)
     return POINT{width / 2 - 519, height / 2 - 339};
 }
 
+bool ShadowWithWindow(const void* context)
+{
+    auto* program = static_cast<const MainWindowProbe*>(context);
+    RECT window{};
+    RECT shadow{};
+    return GetWindowRect(program->Window(), &window) && GetWindowRect(program->Shadow(), &shadow) &&
+           shadow.left == window.left && shadow.top == window.top;
+}
+
 // The shadow covers the window and the bar stands beside the Special tab
-// (the demo disc's first tab) wherever the window went.
+// (the demo disc's first tab) wherever the window went. The window moves
+// first, its pop-ups a moment later in the same handler.
 void ExpectPopupsWithWindow(const MainWindowProbe& program)
 {
+    ASSERT_NE(program.Shadow(), nullptr);
+    WaitUntil(&ShadowWithWindow, &program, 2000);
     RECT window{};
     GetWindowRect(program.Window(), &window);
     RECT shadow{};
-    ASSERT_NE(program.Shadow(), nullptr);
     GetWindowRect(program.Shadow(), &shadow);
     EXPECT_EQ(shadow.left, window.left);
     EXPECT_EQ(shadow.top, window.top);
@@ -136,7 +149,7 @@ TEST_F(VirtualDesktop, LowResolutionIsSwitchedWithoutAMessageAndTheWindowReCentr
     // which would have shown its notice by then.
     Placement centred{program.Window(), CentredOn(1024, 768)};
     EXPECT_TRUE(WaitUntil(&WindowAt, &centred, 5000));
-    EXPECT_EQ(MessagePopup(program.Window() ? GetWindowThreadProcessId(program.Window(), nullptr) : 0), nullptr);
+    EXPECT_EQ(MessagePopup(program.Window()), nullptr);
     EXPECT_TRUE(log.WaitFor(L"[MinimumResolution] 800x600 switched to 1024x768x", 2000)) << log.NewText();
     ExpectPopupsWithWindow(program);
     program.Close();
@@ -172,10 +185,9 @@ TEST(SmallScreen, NoModeToSwitchToShowsTheNoticeExceptInRecovery)
         MainWindowProbe program;
         ASSERT_TRUE(program.Start(disc, L""));
         ASSERT_TRUE(program.WaitReady(kReadyTimeout));
-        const DWORD pid = GetWindowThreadProcessId(program.Window(), nullptr);
         HWND text = nullptr;
         const ULONGLONG end = GetTickCount64() + 10000;
-        while (!(text = MessagePopup(pid)) && GetTickCount64() < end)
+        while (!(text = MessagePopup(program.Window())) && GetTickCount64() < end)
             Sleep(WindowFinder::kPollMs);
         ASSERT_NE(text, nullptr) << "the notice is shown";
         EXPECT_EQ(WindowText::Caption(text), kLowResolutionMessage);
@@ -189,7 +201,7 @@ TEST(SmallScreen, NoModeToSwitchToShowsTheNoticeExceptInRecovery)
         ASSERT_TRUE(program.WaitReady(kReadyTimeout));
         // The rule has run once it logged its verdict.
         EXPECT_TRUE(log.WaitFor(L"[MinimumResolution] " + size + L" below 1024x768", 10000)) << log.NewText();
-        EXPECT_EQ(MessagePopup(GetWindowThreadProcessId(program.Window(), nullptr)), nullptr);
+        EXPECT_EQ(MessagePopup(program.Window()), nullptr);
         program.Kill();
     }
 }
