@@ -14,8 +14,9 @@ tools/wine/prefix.sh || { echo "no Wine prefix"; exit 1; }
 
 THROWAWAY=$ROOT/build/wineprefix-display
 cleanup() {
-  (WINEPREFIX=$THROWAWAY wineserver -k >/dev/null 2>&1) || true
+  (export WINEPREFIX=$THROWAWAY; wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1) || true
   xvfb_stop
+  rm -rf "$THROWAWAY" "$THROWAWAY.lock"
 }
 trap cleanup EXIT
 rm -rf "$THROWAWAY"
