@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "DiscFolder.h"
@@ -45,10 +46,10 @@ bool SetScreen(int width, int height, DWORD flags)
     return HasMode(width, height, &mode) && ChangeDisplaySettingsW(&mode, flags) == DISP_CHANGE_SUCCESSFUL;
 }
 
-bool WaitUntil(bool (*condition)(const void*), const void* context, DWORD timeoutMs)
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!condition(context)) {
+    while (!condition()) {
         if (GetTickCount64() >= end)
             return false;
         Sleep(WindowFinder::kPollMs);
@@ -72,36 +73,12 @@ HWND MessagePopup(HWND mainWindow)
     return nullptr;
 }
 
-struct Placement {
-    HWND window;
-    POINT origin;
-};
-
-bool WindowAt(const void* context)
+// The window at its centred place on a screen of this size.
+bool CentredOn(HWND window, int width, int height)
 {
-    auto* wanted = static_cast<const Placement*>(context);
     RECT rect{};
-    return GetWindowRect(wanted->window, &rect) && rect.left == wanted->origin.x && rect.top == wanted->origin.y &&
+    return GetWindowRect(window, &rect) && rect.left == width / 2 - 519 && rect.top == height / 2 - 339 &&
            rect.right - rect.left == 1038 && rect.bottom - rect.top == 678;
-}
-
-bool ScreenIs1024x768(const void*)
-{
-    return GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768;
-}
-
-POINT CentredOn(int width, int height)
-{
-    return POINT{width / 2 - 519, height / 2 - 339};
-}
-
-bool ShadowWithWindow(const void* context)
-{
-    auto* program = static_cast<const MainWindowProbe*>(context);
-    RECT window{};
-    RECT shadow{};
-    return GetWindowRect(program->Window(), &window) && GetWindowRect(program->Shadow(), &shadow) &&
-           shadow.left == window.left && shadow.top == window.top;
 }
 
 // The shadow covers the window and the bar stands beside the Special tab
@@ -110,13 +87,14 @@ bool ShadowWithWindow(const void* context)
 void ExpectPopupsWithWindow(const MainWindowProbe& program)
 {
     ASSERT_NE(program.Shadow(), nullptr);
-    WaitUntil(&ShadowWithWindow, &program, 2000);
     RECT window{};
-    GetWindowRect(program.Window(), &window);
     RECT shadow{};
-    GetWindowRect(program.Shadow(), &shadow);
-    EXPECT_EQ(shadow.left, window.left);
-    EXPECT_EQ(shadow.top, window.top);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return GetWindowRect(program.Window(), &window) && GetWindowRect(program.Shadow(), &shadow) &&
+                   shadow.left == window.left && shadow.top == window.top;
+        },
+        2000));
     RECT bar = program.WaitHighlightAt(window.top + 443, 3000);
     EXPECT_EQ(bar.left, window.left + 10);
     EXPECT_EQ(bar.top, window.top + 443);
@@ -144,11 +122,12 @@ TEST_F(VirtualDesktop, LowResolutionIsSwitchedWithoutAMessageAndTheWindowReCentr
     MainWindowProbe program;
     ASSERT_TRUE(program.Start(m_disc, L""));
     ASSERT_TRUE(program.WaitReady(kReadyTimeout));
-    EXPECT_TRUE(WaitUntil(&ScreenIs1024x768, nullptr, 10000)) << "the display was switched";
+    EXPECT_TRUE(WaitUntil([] { return GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768; },
+                          10000))
+        << "the display was switched";
     // The watch re-centres the window on the new screen, after the rule,
     // which would have shown its notice by then.
-    Placement centred{program.Window(), CentredOn(1024, 768)};
-    EXPECT_TRUE(WaitUntil(&WindowAt, &centred, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return CentredOn(program.Window(), 1024, 768); }, 5000));
     EXPECT_EQ(MessagePopup(program.Window()), nullptr);
     EXPECT_TRUE(log.WaitFor(L"[MinimumResolution] 800x600 switched to 1024x768x", 2000)) << log.NewText();
     ExpectPopupsWithWindow(program);
@@ -161,13 +140,11 @@ TEST_F(VirtualDesktop, ResolutionChangeWhileRunningReCentresTheWindowAndItsPopup
     MainWindowProbe program;
     ASSERT_TRUE(program.Start(m_disc, L""));
     ASSERT_TRUE(program.WaitReady(kReadyTimeout));
-    Placement before{program.Window(), CentredOn(1280, 1024)};
-    ASSERT_TRUE(WaitUntil(&WindowAt, &before, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return CentredOn(program.Window(), 1280, 1024); }, 5000));
     ExpectPopupsWithWindow(program);
 
     ASSERT_TRUE(SetScreen(1024, 768, 0));
-    Placement after{program.Window(), CentredOn(1024, 768)};
-    EXPECT_TRUE(WaitUntil(&WindowAt, &after, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return CentredOn(program.Window(), 1024, 768); }, 5000));
     ExpectPopupsWithWindow(program);
     // Wine repaints the resized desktop's windows a moment later.
     Sleep(2000);
@@ -188,10 +165,8 @@ TEST(SmallScreen, NoModeToSwitchToShowsTheNoticeExceptInRecovery)
         ASSERT_TRUE(program.Start(disc, L""));
         ASSERT_TRUE(program.WaitReady(kReadyTimeout));
         HWND text = nullptr;
-        const ULONGLONG end = GetTickCount64() + 10000;
-        while (!(text = MessagePopup(program.Window())) && GetTickCount64() < end)
-            Sleep(WindowFinder::kPollMs);
-        ASSERT_NE(text, nullptr) << "the notice is shown";
+        ASSERT_TRUE(WaitUntil([&] { return (text = MessagePopup(program.Window())) != nullptr; }, 10000))
+            << "the notice is shown";
         EXPECT_EQ(WindowText::Caption(text), kLowResolutionMessage);
         program.SaveShot(L"display_small_screen_notice.png");
         program.Kill();
