@@ -38,6 +38,7 @@ bool Above(HWND a, HWND b)
     return false;
 }
 
+// Compared as "no more than before": threads of earlier tests may still be ending.
 int ThreadsOfThisProcess()
 {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -124,7 +125,7 @@ TEST(DisplayProbes, StackingWatchersPutPopupsBackInOrderAndStopAtOnce)
     keeper.Stop();
     EXPECT_LT(GetTickCount64() - start, ZOrderKeeper::kPeriodMs / 2);
     EXPECT_EQ(keeper.WatcherCount(), 0u);
-    EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore) << "every watcher thread has ended";
+    EXPECT_LE(ThreadsOfThisProcess(), threadsBefore) << "every watcher thread has ended";
 
     // Started and stopped again and again: nothing stays behind.
     for (int i = 0; i < 5; ++i) {
@@ -132,7 +133,7 @@ TEST(DisplayProbes, StackingWatchersPutPopupsBackInOrderAndStopAtOnce)
         Raise(i % 2 ? upper.hwnd : lower.hwnd);
         keeper.Stop();
     }
-    EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore);
+    EXPECT_LE(ThreadsOfThisProcess(), threadsBefore);
 
     // A fresh chain: a lone window is never watched; a vanished one never relocates.
     keeper.Clear();
@@ -144,5 +145,5 @@ TEST(DisplayProbes, StackingWatchersPutPopupsBackInOrderAndStopAtOnce)
     keeper.Start();
     EXPECT_EQ(keeper.WatcherCount(), 1u);
     keeper.Clear();
-    EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore);
+    EXPECT_LE(ThreadsOfThisProcess(), threadsBefore);
 }
