@@ -639,6 +639,8 @@ int CDezozi2Dlg::ShowPopupMessage(const std::wstring& text, int type)
 
 void CDezozi2Dlg::OpenInstallingView()
 {
+    // A new chain each time: the last view's windows are gone.
+    m_zOrderKeeper.Clear();
     InstallMask.reset(new CMaskDlg());
     InstallMask->SetOpacity(55);
     if (!InstallMask->Create(this)) {
@@ -655,7 +657,6 @@ void CDezozi2Dlg::OpenInstallingView()
     }
     // Bottom to top; the list's row highlight and the installing background
     // join the chain with their views.
-    m_zOrderKeeper.Clear();
     if (m_dlgMainHighlight)
         m_zOrderKeeper.Add(m_dlgMainHighlight->m_hWnd);
     m_zOrderKeeper.Add(InstallMask->m_hWnd);
