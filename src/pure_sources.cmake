@@ -20,6 +20,8 @@ set(DEZ_PURE_SOURCES
   src/engine/RunRules.cpp
   src/engine/VersionText.cpp
   src/log/LogLineFormat.cpp
+  src/probes/MinimumResolutionRule.cpp
+  src/probes/ResolutionWatch.cpp
   src/services/CopyName.cpp
   src/services/Crc32.cpp
   src/services/IniScrambler.cpp

@@ -1,9 +1,10 @@
-# Sourced: xvfb_start gives this shell a private X display, xvfb_stop ends it.
+# Sourced: xvfb_start [WxHxD] gives this shell a private X display (1280x1024x24
+# unless told), xvfb_stop ends it.
 xvfb_start() {
-  local n i
+  local n i screen=${1:-1280x1024x24}
   for n in $(seq 90 130); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "$screen" -noreset -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     for i in $(seq 1 50); do
       # Another shell may have taken the same number a moment earlier: then ours is gone.

@@ -6,7 +6,9 @@
 #include "config/CController.h"
 #include "config/CLanguage.h"
 #include "log/CInfoTracker.h"
+#include "probes/CMonitor.h"
 #include "probes/ExeFolder.h"
+#include "probes/MinimumResolution.h"
 #include "resource.h"
 #include "services/FileExists.h"
 #include "ui/AppContext.h"
@@ -140,9 +142,11 @@ BOOL CDezozi2Dlg::OnInitDialog()
     for (int attempt = 0; attempt < 3 && !VerifyMainPlacement(); ++attempt)
         ::OutputDebugStringW(L"========Reload UI Dialog========\n");
     StartStartupWorker();
-    m_watchedScreen = SIZE{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    if (m_watchedScreen.cx <= 0 || m_watchedScreen.cy <= 0)
-        m_watchedScreen = SIZE{1024, 768};
+    int width = 0;
+    int height = 0;
+    const bool read = CMonitor::Primary().resolution(width, height);
+    m_resolutionWatch.Start(read, width, height);
+    SetTimer(kResolutionTimer, 100);
     return TRUE;
 }
 
@@ -366,6 +370,14 @@ void CDezozi2Dlg::OnDeferredInit()
         PostMessage(MSG_START_INSTALL, 0);
     if (mode & MODE_FINISH)
         ShowPopupMessage(Translate(L"The installation is complete."), 0);
+    ApplyMinimumResolution();
+}
+
+void CDezozi2Dlg::ApplyMinimumResolution()
+{
+    const bool recovery = m_controller && (m_controller->RunMode & MODE_RECOVERY) != 0;
+    if (MinimumResolution(m_log).Apply(recovery) == MinimumResolutionRule::Action::Message)
+        ShowPopupMessage(Translate(MinimumResolution::kMessage), 0);
 }
 
 void CDezozi2Dlg::SelectTab(int tab)
@@ -501,9 +513,47 @@ bool CDezozi2Dlg::OnTimer(UINT_PTR id)
     case kFollowTimer:
         FollowMainWindow();
         return true;
+    case kResolutionTimer:
+        WatchResolution();
+        return true;
     default:
         return false;
     }
+}
+
+void CDezozi2Dlg::WatchResolution()
+{
+    std::string report;
+    if (m_resolutionWatch.Observe(::GetSystemMetrics(SM_CXMAXIMIZED), ::GetSystemMetrics(SM_CYMAXIMIZED), report)) {
+        ::OutputDebugStringA(report.c_str());
+        RelayoutForResolution();
+    }
+}
+
+void CDezozi2Dlg::RelayoutForResolution()
+{
+    // Centred on the new screen: a window placed for the old one would stay
+    // in its corner (or off a smaller screen).
+    RECT window = CentredRect(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    SetWindowPos(nullptr, window.left, window.top, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(&window);
+    m_lastPosition = POINT{window.left, window.top};
+    LayoutChildren();
+    // Where the follow timer wants it too, so the two never fight.
+    if (InstallMask)
+        InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
+    PlaceViewPopups();
+    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    if (m_dlgMainHighlight && tab >= 0 && tab < MainLayout::kTabCount) {
+        m_highlightTarget = HighlightRectFor(tab);
+        m_dlgMainHighlight->MoveWindow(m_highlightTarget);
+    }
+}
+
+void CDezozi2Dlg::PlaceViewPopups()
+{
+    // The component lists (PlaceScrollHost), the manual, special and
+    // installing views re-place their own pop-ups here as they join.
 }
 
 void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
@@ -589,6 +639,8 @@ int CDezozi2Dlg::ShowPopupMessage(const std::wstring& text, int type)
 
 void CDezozi2Dlg::OpenInstallingView()
 {
+    // A new chain each time: the last view's windows are gone.
+    m_zOrderKeeper.Clear();
     InstallMask.reset(new CMaskDlg());
     InstallMask->SetOpacity(55);
     if (!InstallMask->Create(this)) {
@@ -599,14 +651,21 @@ void CDezozi2Dlg::OpenInstallingView()
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (VerifyInstallPlacement()) {
             InstallMask->ShowWindow(SW_SHOWNA);
-            return;
+            break;
         }
         ::OutputDebugStringW(L"========Reload Installbg Dialog========\n");
     }
+    // Bottom to top; the list's row highlight and the installing background
+    // join the chain with their views.
+    if (m_dlgMainHighlight)
+        m_zOrderKeeper.Add(m_dlgMainHighlight->m_hWnd);
+    m_zOrderKeeper.Add(InstallMask->m_hWnd);
+    m_zOrderKeeper.Start();
 }
 
 void CDezozi2Dlg::CloseInstallingView()
 {
+    m_zOrderKeeper.Stop();
     if (InstallMask)
         InstallMask->PostMessage(WM_CLOSE);
     InstallMask.reset();
@@ -687,6 +746,7 @@ bool CDezozi2Dlg::OnDestroy()
     KillTimer(kResolutionTimer);
     KillTimer(kRevealSpecialTimer);
     m_startup.reset();
+    m_zOrderKeeper.Clear();
     m_dlgMainHighlight.reset();
     m_dlgLoading.reset();
     m_dlgSpecialMask.reset();

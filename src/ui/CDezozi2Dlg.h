@@ -8,6 +8,8 @@
 #include "ui/framework/GdiObject.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/StartupWorker.h"
+#include "probes/ResolutionWatch.h"
+#include "probes/ZOrderKeeper.h"
 #include "ui/skin/CxSkinButton.h"
 
 class CController;
@@ -83,6 +85,13 @@ private:
     void SlideHighlight();
     void RevealSpecialView();
     void MovePopupsBy(int dx, int dy);
+    // Timer 10: a new screen size re-centres the window and re-lays it out.
+    void WatchResolution();
+    void RelayoutForResolution();
+    // Where each open view (lists, manual, special, installing) re-places
+    // its own pop-ups after the screen changed.
+    void PlaceViewPopups();
+    void ApplyMinimumResolution();
     void StartStartupWorker();
     void ShowTermsOfUse();
     void OpenAddress(const std::wstring& address);
@@ -123,6 +132,7 @@ private:
     RECT m_highlightTarget{};
     bool m_slideTimerRunning = false;
     POINT m_lastPosition{};
-    SIZE m_watchedScreen{1024, 768};
+    ResolutionWatch m_resolutionWatch;
+    ZOrderKeeper m_zOrderKeeper;
     std::unique_ptr<StartupWorker> m_startup;
 };
