@@ -11,6 +11,7 @@
 #include "services/FileExists.h"
 #include "ui/AppContext.h"
 #include "ui/CHighlightDlg.h"
+#include "ui/CInstallBgDlg.h"
 #include "ui/LinkOpener.h"
 #include "ui/CLoadingDlg.h"
 #include "ui/CMaskDlg.h"
@@ -438,6 +439,11 @@ bool CDezozi2Dlg::VerifyInstallPlacement()
         InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
         placed = false;
     }
+    const RECT background = ScreenRect(MainLayout::kInstallBackground);
+    if (m_dlgInstallBg && m_dlgInstallBg->GetWindowRect(&rect) && !SameRect(rect, background)) {
+        m_dlgInstallBg->MoveWindow(background);
+        placed = false;
+    }
     return placed;
 }
 
@@ -510,8 +516,8 @@ void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
 {
     if (dx == 0 && dy == 0)
         return;
-    CWnd* popups[] = {m_dlgMainHighlight.get(), InstallMask.get(), m_dlgLoading.get(), m_dlgSpecialMask.get(),
-                      m_dlgShadow.get()};
+    CWnd* popups[] = {m_dlgMainHighlight.get(), InstallMask.get(), m_dlgInstallBg.get(), m_dlgLoading.get(),
+                      m_dlgSpecialMask.get(), m_dlgShadow.get()};
     HDWP batch = ::BeginDeferWindowPos(static_cast<int>(std::size(popups)));
     for (CWnd* popup : popups) {
         RECT rect{};
@@ -596,9 +602,17 @@ void CDezozi2Dlg::OpenInstallingView()
         return;
     }
     InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
+    CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
+    m_dlgInstallBg.reset(new CInstallBgDlg());
+    if (m_dlgInstallBg->Create(this))
+        m_dlgInstallBg->MoveWindow(ScreenRect(MainLayout::kInstallBackground));
+    else
+        m_dlgInstallBg.reset();
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (VerifyInstallPlacement()) {
             InstallMask->ShowWindow(SW_SHOWNA);
+            if (m_dlgInstallBg)
+                m_dlgInstallBg->ShowWindow(SW_SHOWNA);
             return;
         }
         ::OutputDebugStringW(L"========Reload Installbg Dialog========\n");
@@ -610,6 +624,11 @@ void CDezozi2Dlg::CloseInstallingView()
     if (InstallMask)
         InstallMask->PostMessage(WM_CLOSE);
     InstallMask.reset();
+    if (m_dlgInstallBg) {
+        m_dlgInstallBg->Stop();
+        m_dlgInstallBg->PostMessage(WM_CLOSE);
+    }
+    CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
 }
 
 BOOL CDezozi2Dlg::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -692,6 +711,7 @@ bool CDezozi2Dlg::OnDestroy()
     m_dlgSpecialMask.reset();
     m_dlgShadow.reset();
     InstallMask.reset();
+    CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
     return false;
 }
 

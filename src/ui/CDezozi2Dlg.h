@@ -12,6 +12,7 @@
 
 class CController;
 class CHighlightDlg;
+class CInstallBgDlg;
 class CLoadingDlg;
 class CMaskDlg;
 class CShadowDlg;
@@ -105,6 +106,7 @@ private:
     WindowPtr<CSpecialMaskDlg> m_dlgSpecialMask;
     WindowPtr<CShadowDlg> m_dlgShadow;
     WindowPtr<CMaskDlg> InstallMask;
+    WindowPtr<CInstallBgDlg> m_dlgInstallBg;
 
     CBitmap m_background;
     CBitmap m_logo;
