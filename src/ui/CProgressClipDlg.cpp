@@ -22,7 +22,6 @@ CProgressClipDlg::CProgressClipDlg() : CDialogEx(IDD_PROGRESSCLIP_DLG) {}
 BOOL CProgressClipDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
-    MakeBorderless();
     if (StyleSheet* style = AppContext::Style())
         m_bar.Reset(LoadPngBitmap(style->LayoutFolder() + L"progressbar.png"));
     SetTimer(kAnimationTimer, kAnimationMs);

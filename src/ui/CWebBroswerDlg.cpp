@@ -48,7 +48,6 @@ CWebBroswerDlg::~CWebBroswerDlg() = default;
 BOOL CWebBroswerDlg::OnInitDialog()
 {
     CDialogEx::OnInitDialog();
-    MakeBorderless();
     SetBackgroundColor(kBackdrop);
     const HRESULT ole = ::OleInitialize(nullptr);
     m_oleStarted = SUCCEEDED(ole);

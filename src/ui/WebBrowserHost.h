@@ -11,7 +11,7 @@
 // frame) that lets the control activate in place, navigate and size
 // itself. One reference is kept by the owner; the control holds others
 // while it lives, so the object deletes itself when the last goes.
-class WebBrowserHost : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+class WebBrowserHost final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
 public:
     // The control in place over rect of the window; null when the system
     // has no such control or it refuses to activate.
