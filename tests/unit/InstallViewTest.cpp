@@ -285,3 +285,32 @@ TEST_F(InstallViewTest, OpenAndCloseCyclesLeaveNoGdiObjectsOrHandles)
     EXPECT_LE(GdiObjectMeasure(), gdi);
     EXPECT_LE(handlesAfter, handles + 2);
 }
+
+TEST_F(InstallViewTest, BrowserStandsInWithAPagesFirstPictureAndFollowsTheLastNavigation)
+{
+    const std::wstring page = skin.dir / L"Ads\\Installing\\Images\\English\\page.html";
+    ASSERT_TRUE(TempFolder::WriteFile(page, "<html><body><p>Offer</p><img\r\nalt='x' SRC=\"AppCenter.png\"></body>"));
+    const std::wstring blank = skin.dir / L"Ads\\Installing\\Images\\English\\blank.html";
+    ASSERT_TRUE(TempFolder::WriteFile(blank, "<html><body>no picture</body></html>"));
+    WindowPtr<CWebBroswerDlg> browser(new CWebBroswerDlg());
+    ASSERT_TRUE(browser->Create(&parentWnd));
+    browser->MoveWindow(2, 1, 1019, 546);
+    browser->ShowWindow(SW_SHOWNA);
+    browser->Navigate(page);
+    // No engine here: within the wait the page's picture stands in.
+    EXPECT_TRUE(Waits(CWebBroswerDlg::kLoadWaitMs + 1500, [&] { return browser->GetWindowText() == page; }));
+    EXPECT_TRUE(browser->ShowsPicture());
+    PumpMessages(100);
+    RECT shown{};
+    GetWindowRect(*browser, &shown);
+    HDC screen = GetDC(nullptr);
+    // The picture (640 x 300) fills the width; its orange band lies across the middle.
+    const COLORREF middle = GetPixel(screen, shown.left + 500, shown.top + 273);
+    const COLORREF top = GetPixel(screen, shown.left + 500, shown.top + 10);
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(GetRValue(middle), 200) << std::hex << middle;
+    EXPECT_EQ(top, RGB(18, 20, 25));
+    // A page without a picture shows the plain backdrop, and says so by its text.
+    browser->Navigate(blank);
+    EXPECT_TRUE(Waits(CWebBroswerDlg::kLoadWaitMs + 1500, [&] { return browser->GetWindowText() == blank; }));
+}
