@@ -159,10 +159,6 @@ void CInstallBgDlg::Tick()
     if (m_controller)
         m_controller->ElapsedSeconds = m_elapsed;
     ShowProgress(result);
-    if (CProgressClipDlg* bar = m_installing ? m_installing->ProgressBar() : nullptr) {
-        bar->SetPercent(result.Percent());
-        ::RedrawWindow(bar->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
     ::PostMessageW(GetParent(), MSG_INSTALL_TICK, 0, 0);
     if (result.Finished()) {
         KillTimer(kClockTimer);
@@ -194,6 +190,11 @@ void CInstallBgDlg::ShowProgress(const InstallEstimate::Result& result)
         return;
     m_installing->SetProgress(result.Minutes(), result.Percent());
     m_installing->UpdateTexts();
+    // The bar agrees with the text from the start (a continued run does not start at 0).
+    if (CProgressClipDlg* bar = m_installing->ProgressBar()) {
+        bar->SetPercent(result.Percent());
+        ::RedrawWindow(bar->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
 }
 
 RECT CInstallBgDlg::ScreenRect(int left, int top, int right, int bottom) const
