@@ -33,6 +33,11 @@ set(DEZ_PURE_SOURCES
   src/ui/LoadingFrames.cpp
   src/ui/PopupLayout.cpp
   src/ui/TipLayout.cpp
+  src/ui/install/AdRotation.cpp
+  src/ui/install/InstallEstimate.cpp
+  src/ui/install/InstallLayout.cpp
+  src/ui/install/InstallTexts.cpp
+  src/ui/install/PageImage.cpp
   src/ui/main/MainLayout.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp

@@ -13,6 +13,7 @@
 #include "services/FileExists.h"
 #include "ui/AppContext.h"
 #include "ui/CHighlightDlg.h"
+#include "ui/CInstallBgDlg.h"
 #include "ui/LinkOpener.h"
 #include "ui/CLoadingDlg.h"
 #include "ui/CMaskDlg.h"
@@ -450,6 +451,11 @@ bool CDezozi2Dlg::VerifyInstallPlacement()
         InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
         placed = false;
     }
+    const RECT background = ScreenRect(MainLayout::kInstallBackground);
+    if (m_dlgInstallBg && m_dlgInstallBg->GetWindowRect(&rect) && !SameRect(rect, background)) {
+        m_dlgInstallBg->MoveWindow(background);
+        placed = false;
+    }
     return placed;
 }
 
@@ -560,8 +566,8 @@ void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
 {
     if (dx == 0 && dy == 0)
         return;
-    CWnd* popups[] = {m_dlgMainHighlight.get(), InstallMask.get(), m_dlgLoading.get(), m_dlgSpecialMask.get(),
-                      m_dlgShadow.get()};
+    CWnd* popups[] = {m_dlgMainHighlight.get(), InstallMask.get(), m_dlgInstallBg.get(), m_dlgLoading.get(),
+                      m_dlgSpecialMask.get(), m_dlgShadow.get()};
     HDWP batch = ::BeginDeferWindowPos(static_cast<int>(std::size(popups)));
     for (CWnd* popup : popups) {
         RECT rect{};
@@ -648,18 +654,27 @@ void CDezozi2Dlg::OpenInstallingView()
         return;
     }
     InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
+    CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
+    m_dlgInstallBg.reset(new CInstallBgDlg());
+    if (m_dlgInstallBg->Create(this))
+        m_dlgInstallBg->MoveWindow(ScreenRect(MainLayout::kInstallBackground));
+    else
+        m_dlgInstallBg.reset();
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (VerifyInstallPlacement()) {
             InstallMask->ShowWindow(SW_SHOWNA);
+            if (m_dlgInstallBg)
+                m_dlgInstallBg->ShowWindow(SW_SHOWNA);
             break;
         }
         ::OutputDebugStringW(L"========Reload Installbg Dialog========\n");
     }
-    // Bottom to top; the list's row highlight and the installing background
-    // join the chain with their views.
+    // Bottom to top; the list's row highlight joins the chain with its view.
     if (m_dlgMainHighlight)
         m_zOrderKeeper.Add(m_dlgMainHighlight->m_hWnd);
     m_zOrderKeeper.Add(InstallMask->m_hWnd);
+    if (m_dlgInstallBg)
+        m_zOrderKeeper.Add(m_dlgInstallBg->m_hWnd);
     m_zOrderKeeper.Start();
 }
 
@@ -669,6 +684,11 @@ void CDezozi2Dlg::CloseInstallingView()
     if (InstallMask)
         InstallMask->PostMessage(WM_CLOSE);
     InstallMask.reset();
+    if (m_dlgInstallBg) {
+        m_dlgInstallBg->Stop();
+        m_dlgInstallBg->PostMessage(WM_CLOSE);
+    }
+    CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
 }
 
 BOOL CDezozi2Dlg::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -752,6 +772,7 @@ bool CDezozi2Dlg::OnDestroy()
     m_dlgSpecialMask.reset();
     m_dlgShadow.reset();
     InstallMask.reset();
+    CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
     return false;
 }
 

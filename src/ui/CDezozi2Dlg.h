@@ -14,6 +14,7 @@
 
 class CController;
 class CHighlightDlg;
+class CInstallBgDlg;
 class CLoadingDlg;
 class CMaskDlg;
 class CShadowDlg;
@@ -114,6 +115,7 @@ private:
     WindowPtr<CSpecialMaskDlg> m_dlgSpecialMask;
     WindowPtr<CShadowDlg> m_dlgShadow;
     WindowPtr<CMaskDlg> InstallMask;
+    WindowPtr<CInstallBgDlg> m_dlgInstallBg;
 
     CBitmap m_background;
     CBitmap m_logo;
