@@ -39,6 +39,7 @@ set(DEZ_PURE_SOURCES
   src/ui/install/InstallTexts.cpp
   src/ui/install/PageImage.cpp
   src/ui/main/MainLayout.cpp
+  src/ui/session/SessionRules.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp
   src/ui/skin/ScrollThumb.cpp

@@ -11,8 +11,21 @@
 #include "config/CController.h"
 #include "log/CInfoTracker.h"
 #include "services/SystemFolders.h"
+#include "services/SystemRestart.h"
 #include "ui/CDezozi2Dlg.h"
 #include "ui/framework/GdiplusImage.h"
+
+namespace {
+// Set in the environment of a test run: a restart of Windows is logged and
+// left out (under Wine it would end every other process of the prefix).
+const wchar_t kNoRestartVariable[] = L"DEZOZI2_NO_RESTART";
+Logger* g_restartLog = nullptr;
+
+void LogLeftOutRestart()
+{
+    LogInfo(g_restartLog, L"[RestartWindows] Restart left out: %s is set", kNoRestartVariable);
+}
+} // namespace
 
 CDezozi2App::CDezozi2App() = default;
 
@@ -87,6 +100,10 @@ BOOL CDezozi2App::InitInstance()
 
     // Without a Windows directory there is no log folder: lines are lost.
     m_rootLogger = LogSetup::Configure(LogSetup::DebugWanted(m_controller->DebugFlag), m_windowsDir);
+    if (::GetEnvironmentVariableW(kNoRestartVariable, nullptr, 0) > 0) {
+        g_restartLog = m_rootLogger;
+        SystemRestart::SetHook(&LogLeftOutRestart);
+    }
 
     // After a restart (or at the end) the system is given time to settle.
     if (runMode & MODE_PAUSE_MASK)

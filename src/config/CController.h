@@ -67,7 +67,7 @@ public:
     uint32_t RunMode = 0;
     int RoundFlag = 0;
     int DebugFlag = 0;
-    int InstallState = -1; // 0 while a run is active
+    std::atomic<int> InstallState{-1}; // 0 while a run is active
     int CurrentTab = -1;
     // The main window (an HWND) while it exists; the engine posts to it.
     struct HWND__* MainWnd = nullptr;

@@ -1,7 +1,32 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// A run-time flag of an item: written by the run's worker, read by the
+// window's thread. Copies take the value as it is then.
+class SharedFlag {
+public:
+    SharedFlag(int32_t value = 0) : m_value(value) {}
+    SharedFlag(const SharedFlag& other) : m_value(other.Get()) {}
+    SharedFlag& operator=(const SharedFlag& other)
+    {
+        Set(other.Get());
+        return *this;
+    }
+    SharedFlag& operator=(int32_t value)
+    {
+        Set(value);
+        return *this;
+    }
+    operator int32_t() const { return Get(); }
+    int32_t Get() const { return m_value.load(); }
+    void Set(int32_t value) { m_value.store(value); }
+
+private:
+    std::atomic<int32_t> m_value;
+};
 
 // One catalogue entry. A value type: the engine objects and the lists keep
 // their own copies.
@@ -27,8 +52,8 @@ struct SetupItem {
     int32_t InstallReboot = 0;
     int32_t UninstallReboot = 0;
     int32_t ForceInstall = 0;
-    int32_t Selected = 0;
-    int32_t Doned = 0;
+    SharedFlag Selected = 0;
+    SharedFlag Doned = 0;
     int32_t IsTheLastInstall = 0;
     std::wstring Path;
     std::vector<int32_t> GroupFollowers;

@@ -142,6 +142,8 @@ BOOL CDezozi2Dlg::OnInitDialog()
         ShowTermsOfUse();
     for (int attempt = 0; attempt < 3 && !VerifyMainPlacement(); ++attempt)
         ::OutputDebugStringW(L"========Reload UI Dialog========\n");
+    if (m_controller)
+        m_session = std::make_unique<InstallSession>(*m_controller, *this, m_log);
     StartStartupWorker();
     int width = 0;
     int height = 0;
@@ -759,6 +761,57 @@ void CDezozi2Dlg::OnCancel()
     CDialogEx::OnCancel();
 }
 
+void CDezozi2Dlg::DispatchToSession(UINT msg, int value)
+{
+    switch (msg) {
+    case MSG_START_INSTALL:
+        m_session->OnStartInstall(value);
+        break;
+    case MSG_INSTALL_SINGLE:
+        m_session->OnInstallSingle(value);
+        break;
+    case MSG_ITEM_BEGIN:
+        m_session->OnItemBegin(value);
+        break;
+    case MSG_ITEM_END:
+        m_session->OnItemEnd(value);
+        break;
+    case MSG_RESTART_REQUIRED:
+        m_session->OnRestartRequired();
+        break;
+    case MSG_CHECK_INSTALLED:
+        m_session->OnCheckInstalled();
+        break;
+    default:
+        m_session->OnInstallingViewClosed();
+        break;
+    }
+}
+
+int CDezozi2Dlg::AskOfferConsent(int)
+{
+    // The offers' licence dialog is not part of the program yet: agreed.
+    return 1;
+}
+
+bool CDezozi2Dlg::HasUpperList() const
+{
+    return false;
+}
+
+void CDezozi2Dlg::SyncUpperTicks() {}
+void CDezozi2Dlg::MarkUpperPreparing() {}
+void CDezozi2Dlg::MarkUpperInstalling(int) {}
+void CDezozi2Dlg::RefreshListItem(int) {}
+
+int CDezozi2Dlg::RebuildUpperList(bool)
+{
+    return 0;
+}
+
+void CDezozi2Dlg::ShowUpperInstallButton(bool) {}
+void CDezozi2Dlg::HideUpperToolTip() {}
+
 bool CDezozi2Dlg::OnDestroy()
 {
     KillTimer(kSlideTimer);
@@ -789,6 +842,16 @@ LRESULT CDezozi2Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case MSG_QUIT_APP:
         ::PostQuitMessage(0);
+        return 0;
+    case MSG_START_INSTALL:
+    case MSG_INSTALL_SINGLE:
+    case MSG_ITEM_BEGIN:
+    case MSG_ITEM_END:
+    case MSG_RESTART_REQUIRED:
+    case MSG_CHECK_INSTALLED:
+    case MSG_INSTALLDLG_CLOSE:
+        if (m_session)
+            DispatchToSession(msg, static_cast<int>(wParam));
         return 0;
     case WM_NCDESTROY:
         // Workers must not post to a handle that may be reused.

@@ -10,6 +10,7 @@
 #include "ui/main/StartupWorker.h"
 #include "probes/ResolutionWatch.h"
 #include "probes/ZOrderKeeper.h"
+#include "ui/session/InstallSession.h"
 #include "ui/skin/CxSkinButton.h"
 
 class CController;
@@ -25,7 +26,7 @@ struct Logger;
 // centred on the primary screen, with its column of tab buttons, its small
 // buttons and the pop-ups that give the skin its effects. It is the hub of
 // the program's private messages.
-class CDezozi2Dlg : public CDialogEx {
+class CDezozi2Dlg : public CDialogEx, public InstallSession::Host {
 public:
     explicit CDezozi2Dlg(CWnd* parent = nullptr);
     ~CDezozi2Dlg() override;
@@ -37,12 +38,12 @@ public:
 
     // The program's modal message: 1 for the first button, 2 for the
     // second, 0 when the pop-up could not be shown.
-    int ShowPopupMessage(const std::wstring& text, int type);
+    int ShowPopupMessage(const std::wstring& text, int type) override;
     void EnableMainButtons(bool on, bool keepCloseDisabled = false);
-    void OpenInstallingView();
-    void CloseInstallingView();
+    void OpenInstallingView() override;
+    void CloseInstallingView() override;
     void SelectTab(int tab);
-    int ListMode() const { return m_listMode; }
+    int ListMode() const override { return m_listMode; }
 
     // Timer ids.
     enum : UINT_PTR { kSlideTimer = 2, kResolutionTimer = 10, kFollowTimer = 11, kRevealSpecialTimer = 12 };
@@ -68,6 +69,19 @@ protected:
 
 private:
     friend class StartupWorker;
+
+    // The install session's view of the window.
+    int AskOfferConsent(int offerKind) override;
+    bool HasUpperList() const override;
+    void SyncUpperTicks() override;
+    void MarkUpperPreparing() override;
+    void MarkUpperInstalling(int itemNo) override;
+    void RefreshListItem(int itemNo) override;
+    int RebuildUpperList(bool resetRunFlags) override;
+    void ShowUpperInstallButton(bool show) override;
+    void HideUpperToolTip() override;
+    void SetInstalling(bool installing) override { m_installing = installing; }
+    void PostQuit() override { ::PostQuitMessage(0); }
 
     void SetWindowIcons();
     void LoadImages();
@@ -98,6 +112,7 @@ private:
     void OpenAddress(const std::wstring& address);
     HFONT MakeFont(int height) const;
     void OpenVideoList();
+    void DispatchToSession(UINT msg, int value);
     RECT HighlightRectFor(int tab) const;
     RECT ScreenRect(const MainLayout::Box& box) const;
     CxSkinButton& TabButton(int tab) { return *m_tabs[static_cast<size_t>(tab)]; }
@@ -137,4 +152,5 @@ private:
     ResolutionWatch m_resolutionWatch;
     ZOrderKeeper m_zOrderKeeper;
     std::unique_ptr<StartupWorker> m_startup;
+    std::unique_ptr<InstallSession> m_session;
 };
