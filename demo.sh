@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Builds the test build, generates the demo disc into build/demo-disc and runs
-# the program on it: in a window when DISPLAY is set, otherwise under a private
-# Xvfb, where it waits for the main window, saves build/demo-shot.png and closes
-# the program again. Arguments are passed on to Dezozi2.exe (e.g. -o 02).
+# the program on it. With DISPLAY set: in a window, for a person to use.
+# Without: under a private Xvfb (with a compositor), unattended — by default
+# "-i 00 -recovery -check", which installs every ticked Driver item and ends by
+# itself; it saves build/demo-shot.png (the window) and
+# build/shots/demo_installing.png (the installing view), then prints what the
+# stand-in setups installed and the result file. Arguments replace the
+# default ones (e.g. -o 02: the window is shot and closed again).
 set -uo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
 DISC=$ROOT/build/demo-disc
 SHOT=$ROOT/build/demo-shot.png
 WINDOW_TIMEOUT=${WINDOW_TIMEOUT:-60}
+RUN_TIMEOUT=${RUN_TIMEOUT:-1200}
 
 say() { printf 'demo: %s\n' "$*"; }
 die() { say "$*" >&2; exit 1; }
@@ -40,6 +45,9 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 # Headless: everything started here is stopped again, however the run ends.
+[ $# -eq 0 ] && set -- -i 00 -recovery -check
+unattended=0
+case " $* " in *" -recovery "*|*" /recovery "*) unattended=1 ;; esac
 source tools/xvfb.sh
 PROGRAM_PID=
 cleanup() {
@@ -52,6 +60,11 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 xvfb_start || die "Xvfb did not start"
+windows=$(winepath -u 'C:\windows' 2>/dev/null)
+setup_log=$ROOT/build/demo-setups.log
+rm -f "$setup_log" "$windows/Pavex_result.log" "$windows/Ov_Error.tag"
+export OVRASETUP_LOG=$(winepath -w "$setup_log" 2>/dev/null)
+export DEZOZI2_NO_RESTART=1
 say "headless on $DISPLAY: running $DISC/Dezozi2.exe $*"
 (cd "$DISC" && exec "$ROOT/tools/wine/run.sh" "$DISC/Dezozi2.exe" "$@") >"$ROOT/build/demo-run.log" 2>&1 &
 PROGRAM_PID=$!
@@ -68,24 +81,53 @@ while [ $SECONDS -lt $deadline ]; do
 done
 [ -n "$window" ] || die "no main window (class Dezozi2) within ${WINDOW_TIMEOUT}s"
 say "main window: $window"
+shoot() {
+  rm -f "$1"
+  if ! probe shot --out "$(winepath -w "$1" 2>/dev/null)" >/dev/null || [ ! -s "$1" ]; then
+    # The screen copy through Wine failed: take it from the X server instead.
+    import -display "$DISPLAY" -window root "$1" || return 1
+  fi
+  say "screenshot: $1"
+}
 sleep 2 # its first paint and the start-up animation
-rm -f "$SHOT"
-if ! probe shot --out "$(winepath -w "$SHOT" 2>/dev/null)" >/dev/null || [ ! -s "$SHOT" ]; then
-  # The screen copy through Wine failed: take it from the X server instead.
-  import -display "$DISPLAY" -window root "$SHOT" || die "no screenshot could be taken"
-fi
-say "screenshot: $SHOT"
+shoot "$SHOT" || die "no screenshot could be taken"
 
-probe close --class Dezozi2 --timeout 10000 >/dev/null || say "the main window did not close on request"
-for _ in $(seq 1 150); do
-  kill -0 "$PROGRAM_PID" 2>/dev/null || break
-  sleep 0.1
-done
+if [ "$unattended" = 1 ]; then
+  mkdir -p build/shots
+  # The installing view: its dialog has the class of every dialog, so it is
+  # found as the program's window of the view's size.
+  pid=$(printf '%s\n' "$window" | grep -o 'pid=[0-9]*' | head -1 | cut -d= -f2)
+  for _ in $(seq 1 600); do
+    kill -0 "$PROGRAM_PID" 2>/dev/null || break
+    if probe list --pid "$pid" --visible --timeout 100 2>/dev/null | grep -q 'w=1020 h=620'; then
+      sleep 7 # the view's mask picture gives way after 3 s; the clock starts after 5 s
+      shoot build/shots/demo_installing.png
+      break
+    fi
+    sleep 0.5
+  done
+  say "waiting for the unattended run to end (at most ${RUN_TIMEOUT}s)"
+  deadline=$((SECONDS + RUN_TIMEOUT))
+  while kill -0 "$PROGRAM_PID" 2>/dev/null && [ $SECONDS -lt $deadline ]; do sleep 1; done
+else
+  probe close --class Dezozi2 --timeout 10000 >/dev/null || say "the main window did not close on request"
+  for _ in $(seq 1 150); do
+    kill -0 "$PROGRAM_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+fi
 if kill -0 "$PROGRAM_PID" 2>/dev/null; then
   say "the program did not end; stopping it"
 else
   wait "$PROGRAM_PID"; say "the program ended with exit code $?"
   PROGRAM_PID=
+fi
+if [ "$unattended" = 1 ]; then
+  say "what the stand-in setups did ($setup_log):"
+  [ -f "$setup_log" ] && sed 's/^/  /' "$setup_log" || say "  nothing"
+  for f in Pavex_result.log Ov_Error.tag; do
+    if [ -f "$windows/$f" ]; then say "$f:"; iconv -f UTF-16 -t UTF-8 "$windows/$f" 2>/dev/null | sed 's/^/  /' || sed 's/^/  /' "$windows/$f"; fi
+  done
 fi
 log=$(log_file)
 if [ -n "$log" ]; then say "log: $log"; else say "log: none written (Logs folder: $WINEPREFIX/drive_c/windows/logs)"; fi
