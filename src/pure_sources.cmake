@@ -31,6 +31,11 @@ set(DEZ_PURE_SOURCES
   src/ui/LoadingFrames.cpp
   src/ui/PopupLayout.cpp
   src/ui/TipLayout.cpp
+  src/ui/list/ListItems.cpp
+  src/ui/list/ListKind.cpp
+  src/ui/list/RowModel.cpp
+  src/ui/list/TextFit.cpp
+  src/ui/list/TickRules.cpp
   src/ui/main/MainLayout.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp

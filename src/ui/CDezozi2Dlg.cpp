@@ -17,6 +17,7 @@
 #include "ui/CPopupDlg.h"
 #include "ui/CPopupListDlg.h"
 #include "ui/CShadowDlg.h"
+#include "ui/CSingleListDlg.h"
 #include "ui/CSpecialMaskDlg.h"
 #include "ui/WindowMessages.h"
 #include "ui/framework/CMemDC.h"
@@ -364,6 +365,8 @@ void CDezozi2Dlg::OnDeferredInit()
     SelectTab(first.tab);
     if (first.autoStart && (mode & MODE_CONTD))
         PostMessage(MSG_START_INSTALL, 0);
+    else if (first.autoStart && m_lists.Upper())
+        m_lists.Upper()->PressInstall();
     if (mode & MODE_FINISH)
         ShowPopupMessage(Translate(L"The installation is complete."), 0);
 }
@@ -391,8 +394,13 @@ void CDezozi2Dlg::OpenSubDialog(int type)
 {
     LogDebug(m_log, L"[OpenSubDialog] Enter");
     m_subDialogType = type;
-    // The list, manual and special views join here as they are built.
+    // The manual and special views join here as they are built.
+    m_lists.Close();
     m_listMode = -1;
+    if ((type == 1 || type == 2) && m_controller) {
+        m_listMode = m_controller->GetListMode();
+        m_lists.Open(this, m_listMode);
+    }
     if (type >= 1 && type <= 5 && m_dlgSpecialMask)
         m_dlgSpecialMask->ShowWindow(type == 4 ? SW_SHOWNA : SW_HIDE);
     LayoutChildren();
@@ -401,6 +409,7 @@ void CDezozi2Dlg::OpenSubDialog(int type)
 
 void CDezozi2Dlg::LayoutChildren()
 {
+    m_lists.Layout(m_listMode);
     if (m_dlgLoading)
         m_dlgLoading->MoveWindow(ScreenRect(MainLayout::kLoading));
     if (m_dlgShadow)
@@ -525,6 +534,7 @@ void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
     }
     if (batch)
         ::EndDeferWindowPos(batch);
+    m_lists.MovePopupsBy(dx, dy);
 }
 
 bool CDezozi2Dlg::OnMoving(RECT* proposed)
@@ -552,6 +562,14 @@ bool CDezozi2Dlg::OnLButtonDown(UINT, POINT pt)
     ::ReleaseCapture();
     SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
     return true;
+}
+
+bool CDezozi2Dlg::OnMouseMove(UINT, POINT)
+{
+    // The lists' hover pop-ups go once the pointer is off them.
+    if (!m_installing)
+        m_lists.HideHoverPopups();
+    return false;
 }
 
 bool CDezozi2Dlg::OnPaint()
@@ -687,6 +705,7 @@ bool CDezozi2Dlg::OnDestroy()
     KillTimer(kResolutionTimer);
     KillTimer(kRevealSpecialTimer);
     m_startup.reset();
+    m_lists.Close();
     m_dlgMainHighlight.reset();
     m_dlgLoading.reset();
     m_dlgSpecialMask.reset();
@@ -709,6 +728,18 @@ LRESULT CDezozi2Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case MSG_QUIT_APP:
         ::PostQuitMessage(0);
         return 0;
+    case MSG_LIST_HOVER:
+        m_lists.OnListHover(static_cast<int>(wParam));
+        return 0;
+    case MSG_INSTALL_TICK:
+        m_lists.HideUpperTip();
+        return 0;
+    case MSG_START_INSTALL:
+        LogInfo(m_log, L"[MSG_START_INSTALL] install requested (%d)", static_cast<int>(wParam));
+        break;
+    case MSG_INSTALL_SINGLE:
+        LogInfo(m_log, L"[MSG_INSTALL_SINGLE] item %d", static_cast<int>(wParam));
+        break;
     case WM_NCDESTROY:
         // Workers must not post to a handle that may be reused.
         if (m_controller && m_controller->MainWnd == m_hWnd)

@@ -6,6 +6,7 @@
 
 #include "ui/framework/CDialogEx.h"
 #include "ui/framework/GdiObject.h"
+#include "ui/list/ListArea.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/StartupWorker.h"
 #include "ui/skin/CxSkinButton.h"
@@ -40,6 +41,7 @@ public:
     void CloseInstallingView();
     void SelectTab(int tab);
     int ListMode() const { return m_listMode; }
+    const ListArea& Lists() const { return m_lists; }
 
     // Timer ids.
     enum : UINT_PTR { kSlideTimer = 2, kResolutionTimer = 10, kFollowTimer = 11, kRevealSpecialTimer = 12 };
@@ -54,6 +56,7 @@ protected:
     bool OnEraseBkgnd(HDC) override { return true; }
     bool OnTimer(UINT_PTR id) override;
     bool OnLButtonDown(UINT keys, POINT pt) override;
+    bool OnMouseMove(UINT keys, POINT pt) override;
     bool OnMoving(RECT* proposed) override;
     HBRUSH OnCtlColor(HDC dc, HWND child, UINT type) override;
     bool OnDestroy() override;
@@ -105,6 +108,8 @@ private:
     WindowPtr<CSpecialMaskDlg> m_dlgSpecialMask;
     WindowPtr<CShadowDlg> m_dlgShadow;
     WindowPtr<CMaskDlg> InstallMask;
+    // The component lists of the Driver and Utilities tabs.
+    ListArea m_lists;
 
     CBitmap m_background;
     CBitmap m_logo;
