@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "BenchClock.h"
+#include "BenchPump.h"
 #include <psapi.h>
 
 #include <cstdio>
@@ -23,15 +24,6 @@
 #include "ui/skin/StyleSheet.h"
 
 namespace {
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 SIZE_T MemoryKb()
 {

@@ -15,6 +15,7 @@
 #include "FileTail.h"
 #include "ListProbe.h"
 #include "MainWindowProbe.h"
+#include "WindowFinder.h"
 #include "WindowInput.h"
 
 using namespace uiprobe;
