@@ -293,12 +293,12 @@ void CSingleListDlg::PlaceScrollHost()
 
 void CSingleListDlg::OnDeferredInit()
 {
-    if (m_host)
-        m_host->ShowWindow(m_rows.HostShown(m_kind.rowsPerPage) ? SW_SHOWNA : SW_HIDE);
     TickRules::Ticks ticks = m_store.ReadTicks();
     TickRules::DeriveHeadings(m_rows, ticks);
     m_store.WriteTicks(ticks);
     FinishTickChange();
+    if (m_host)
+        m_host->ShowWindow(m_rows.HostShown(m_kind.rowsPerPage) ? SW_SHOWNA : SW_HIDE);
 }
 
 CSoftwareCtl* CSingleListDlg::ItemOfRow(int row) const

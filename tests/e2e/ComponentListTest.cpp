@@ -269,9 +269,11 @@ TEST(ComponentList, RowsTicksGroupsAndPrerequisitesOnTheDriverTab)
     // A click beside the tick box or below the last row changes nothing.
     ListProbe::Press(upper.dialog, 60, ListProbe::RowY(chipset));
     ListProbe::Press(upper.dialog, 40, ListProbe::RowY(9));
-    // The keyboard: Down twice reaches the offer, Space unticks it and its heading.
+    // The keyboard from the offer row the pointer was over: Down, Up, and
+    // Space unticks the offer and its heading.
+    ListProbe::Hover(upper.dialog, 400, ListProbe::RowY(1));
     ListProbe::Key(upper.dialog, VK_DOWN);
-    ListProbe::Key(upper.dialog, VK_DOWN);
+    ListProbe::Key(upper.dialog, VK_UP);
     ListProbe::Key(upper.dialog, VK_SPACE);
     ASSERT_TRUE(ListProbe::WaitChecked(upper, 1, false, kStep));
     EXPECT_EQ(Ticks(ListProbe::Rows(upper)), (std::vector<bool>{false, false, false, true, false, true, false, false}));

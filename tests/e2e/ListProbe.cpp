@@ -72,14 +72,34 @@ std::vector<ListWindow> ListProbe::Lists() const
 
 std::vector<ListWindow> ListProbe::WaitLists(size_t count, DWORD timeoutMs) const
 {
+    // Lists are built where they are created and placed afterwards: the
+    // answer is the same set twice in a row, each list with a host of its own.
+    const auto settled = [count](const std::vector<ListWindow>& lists) {
+        if (lists.size() != count)
+            return false;
+        for (size_t i = 0; i < lists.size(); ++i) {
+            if (!lists[i].control || (i > 0 && lists[i].control == lists[i - 1].control))
+                return false;
+        }
+        return true;
+    };
+    const auto same = [](const std::vector<ListWindow>& a, const std::vector<ListWindow>& b) {
+        if (a.size() != b.size())
+            return false;
+        for (size_t i = 0; i < a.size(); ++i) {
+            if (a[i].control != b[i].control || a[i].rect.left != b[i].rect.left || a[i].rect.top != b[i].rect.top)
+                return false;
+        }
+        return true;
+    };
     const ULONGLONG end = GetTickCount64() + timeoutMs;
+    std::vector<ListWindow> last = Lists();
     for (;;) {
-        std::vector<ListWindow> lists = Lists();
-        const bool complete = lists.size() == count &&
-                              std::all_of(lists.begin(), lists.end(), [](const ListWindow& l) { return l.control; });
-        if (complete || GetTickCount64() > end)
-            return lists;
         Sleep(WindowFinder::kPollMs);
+        std::vector<ListWindow> now = Lists();
+        if ((settled(now) && same(now, last)) || GetTickCount64() > end)
+            return now;
+        last = now;
     }
 }
 
