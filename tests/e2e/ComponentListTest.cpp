@@ -27,17 +27,26 @@ constexpr DWORD kStep = 5000;
 constexpr wchar_t kRegistryRoot[] = L"SOFTWARE\\DezoziListTest";
 
 struct TestItem {
+    TestItem(std::wstring title, int tab, int type, std::wstring version, std::wstring installed = L"",
+             std::wstring dependency = L"", std::wstring path = L"Drivers\\Item", int installReboot = 0,
+             int uninstallReboot = 0, int upgrade = 0, int force = 0)
+        : title(std::move(title)), tab(tab), type(type), version(std::move(version)), installed(std::move(installed)),
+          dependency(std::move(dependency)), path(std::move(path)), installReboot(installReboot),
+          uninstallReboot(uninstallReboot), upgrade(upgrade), force(force)
+    {
+    }
+
     std::wstring title;
-    int tab = 0;
-    int type = 1;
+    int tab;
+    int type;
     std::wstring version;
     std::wstring installed; // written to the registry when not empty
     std::wstring dependency;
-    std::wstring path = L"Drivers\\Item";
-    int installReboot = 0;
-    int uninstallReboot = 0;
-    int upgrade = 0;
-    int force = 0;
+    std::wstring path;
+    int installReboot;
+    int uninstallReboot;
+    int upgrade;
+    int force;
 };
 
 // The catalogue the pre-check hands the program, and the registry values
@@ -391,5 +400,6 @@ TEST(ComponentList, RecoveryForcesItemsAndStartsOnTheUtilitiesTab)
     EXPECT_EQ(Ticks(rows), (std::vector<bool>{true, true, true}));
     ASSERT_EQ(ListProbe::Rows(lists[1]).size(), 1u);
     EXPECT_EQ(ListProbe::Rows(lists[1])[0].cells[0], L"Trial Suite");
+    program.SaveShot(L"list_utilities_split.png");
     program.Kill();
 }
