@@ -14,6 +14,14 @@
 #define IDC_MAIN_VIDEO 1035
 #define IDC_MAIN_TAB5 1053
 
+// The component list of the Driver and Utilities tabs.
+#define IDD_SINGLELIST_DLG 129
+#define IDC_SINGLELIST_UNUSED 1001
+#define IDC_SINGLELIST_INSTALL 1007
+#define IDC_SINGLELIST_TITLE 1016
+#define IDC_SINGLELIST_HEADER1 1017
+#define IDC_SINGLELIST_HEADER5 1021
+
 // The skin's pop-ups and hosts. Their sizes are set in code.
 #define IDD_HIGHLIGHT_DLG 130
 #define IDD_TOOLTIP_DLG 131

@@ -38,6 +38,11 @@ set(DEZ_PURE_SOURCES
   src/ui/install/InstallLayout.cpp
   src/ui/install/InstallTexts.cpp
   src/ui/install/PageImage.cpp
+  src/ui/list/ListItems.cpp
+  src/ui/list/ListKind.cpp
+  src/ui/list/RowModel.cpp
+  src/ui/list/TextFit.cpp
+  src/ui/list/TickRules.cpp
   src/ui/main/MainLayout.cpp
   src/ui/session/SessionRules.cpp
   src/ui/skin/ColorText.cpp

@@ -20,6 +20,7 @@
 #include "ui/CPopupDlg.h"
 #include "ui/CPopupListDlg.h"
 #include "ui/CShadowDlg.h"
+#include "ui/CSingleListDlg.h"
 #include "ui/CSpecialMaskDlg.h"
 #include "ui/WindowMessages.h"
 #include "ui/framework/CMemDC.h"
@@ -371,6 +372,8 @@ void CDezozi2Dlg::OnDeferredInit()
     SelectTab(first.tab);
     if (first.autoStart && (mode & MODE_CONTD))
         PostMessage(MSG_START_INSTALL, 0);
+    else if (first.autoStart && m_lists.Upper())
+        m_lists.Upper()->PressInstall();
     if (mode & MODE_FINISH)
         ShowPopupMessage(Translate(L"The installation is complete."), 0);
     ApplyMinimumResolution();
@@ -406,8 +409,13 @@ void CDezozi2Dlg::OpenSubDialog(int type)
 {
     LogDebug(m_log, L"[OpenSubDialog] Enter");
     m_subDialogType = type;
-    // The list, manual and special views join here as they are built.
+    // The manual and special views join here as they are built.
+    m_lists.Close();
     m_listMode = -1;
+    if ((type == 1 || type == 2) && m_controller) {
+        m_listMode = m_controller->GetListMode();
+        m_lists.Open(this, m_listMode);
+    }
     if (type >= 1 && type <= 5 && m_dlgSpecialMask)
         m_dlgSpecialMask->ShowWindow(type == 4 ? SW_SHOWNA : SW_HIDE);
     LayoutChildren();
@@ -416,6 +424,7 @@ void CDezozi2Dlg::OpenSubDialog(int type)
 
 void CDezozi2Dlg::LayoutChildren()
 {
+    m_lists.Layout(m_listMode);
     if (m_dlgLoading)
         m_dlgLoading->MoveWindow(ScreenRect(MainLayout::kLoading));
     if (m_dlgShadow)
@@ -583,6 +592,7 @@ void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
     }
     if (batch)
         ::EndDeferWindowPos(batch);
+    m_lists.MovePopupsBy(dx, dy);
 }
 
 bool CDezozi2Dlg::OnMoving(RECT* proposed)
@@ -610,6 +620,14 @@ bool CDezozi2Dlg::OnLButtonDown(UINT, POINT pt)
     ::ReleaseCapture();
     SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
     return true;
+}
+
+bool CDezozi2Dlg::OnMouseMove(UINT, POINT)
+{
+    // The lists' hover pop-ups go once the pointer is off them.
+    if (!m_installing)
+        m_lists.HideHoverPopups();
+    return false;
 }
 
 bool CDezozi2Dlg::OnPaint()
@@ -765,9 +783,11 @@ void CDezozi2Dlg::DispatchToSession(UINT msg, int value)
 {
     switch (msg) {
     case MSG_START_INSTALL:
+        LogInfo(m_log, L"[MSG_START_INSTALL] install requested (%d)", value);
         m_session->OnStartInstall(value);
         break;
     case MSG_INSTALL_SINGLE:
+        LogInfo(m_log, L"[MSG_INSTALL_SINGLE] item %d", value);
         m_session->OnInstallSingle(value);
         break;
     case MSG_ITEM_BEGIN:
@@ -796,21 +816,53 @@ int CDezozi2Dlg::AskOfferConsent(int)
 
 bool CDezozi2Dlg::HasUpperList() const
 {
-    return false;
+    return m_lists.Upper() != nullptr;
 }
 
-void CDezozi2Dlg::SyncUpperTicks() {}
-void CDezozi2Dlg::MarkUpperPreparing() {}
-void CDezozi2Dlg::MarkUpperInstalling(int) {}
-void CDezozi2Dlg::RefreshListItem(int) {}
-
-int CDezozi2Dlg::RebuildUpperList(bool)
+void CDezozi2Dlg::SyncUpperTicks()
 {
-    return 0;
+    if (CSingleListDlg* upper = m_lists.Upper())
+        upper->SyncTicksWithSelection();
 }
 
-void CDezozi2Dlg::ShowUpperInstallButton(bool) {}
-void CDezozi2Dlg::HideUpperToolTip() {}
+void CDezozi2Dlg::MarkUpperPreparing()
+{
+    if (CSingleListDlg* upper = m_lists.Upper())
+        upper->MarkPreparing();
+}
+
+void CDezozi2Dlg::MarkUpperInstalling(int itemNo)
+{
+    if (CSingleListDlg* upper = m_lists.Upper())
+        upper->MarkInstalling(itemNo);
+}
+
+void CDezozi2Dlg::RefreshListItem(int itemNo)
+{
+    for (CSingleListDlg* list : {m_lists.Upper(), m_lists.Lower()}) {
+        if (list)
+            list->RefreshItemStatus(itemNo);
+    }
+}
+
+int CDezozi2Dlg::RebuildUpperList(bool resetRunFlags)
+{
+    CSingleListDlg* upper = m_lists.Upper();
+    if (!upper)
+        return 0;
+    return resetRunFlags ? upper->BuildRows() : upper->RebuildRows();
+}
+
+void CDezozi2Dlg::ShowUpperInstallButton(bool show)
+{
+    if (CSingleListDlg* upper = m_lists.Upper())
+        upper->InstallButton().ShowWindow(show ? SW_SHOWNA : SW_HIDE);
+}
+
+void CDezozi2Dlg::HideUpperToolTip()
+{
+    m_lists.HideUpperTip();
+}
 
 bool CDezozi2Dlg::OnDestroy()
 {
@@ -820,6 +872,7 @@ bool CDezozi2Dlg::OnDestroy()
     KillTimer(kRevealSpecialTimer);
     m_startup.reset();
     m_zOrderKeeper.Clear();
+    m_lists.Close();
     m_dlgMainHighlight.reset();
     m_dlgLoading.reset();
     m_dlgSpecialMask.reset();
@@ -842,6 +895,12 @@ LRESULT CDezozi2Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case MSG_QUIT_APP:
         ::PostQuitMessage(0);
+        return 0;
+    case MSG_LIST_HOVER:
+        m_lists.OnListHover(static_cast<int>(wParam));
+        return 0;
+    case MSG_INSTALL_TICK:
+        m_lists.HideUpperTip();
         return 0;
     case MSG_START_INSTALL:
     case MSG_INSTALL_SINGLE:

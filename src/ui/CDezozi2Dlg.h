@@ -6,6 +6,7 @@
 
 #include "ui/framework/CDialogEx.h"
 #include "ui/framework/GdiObject.h"
+#include "ui/list/ListArea.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/StartupWorker.h"
 #include "probes/ResolutionWatch.h"
@@ -44,6 +45,7 @@ public:
     void CloseInstallingView() override;
     void SelectTab(int tab);
     int ListMode() const override { return m_listMode; }
+    const ListArea& Lists() const { return m_lists; }
 
     // Timer ids.
     enum : UINT_PTR { kSlideTimer = 2, kResolutionTimer = 10, kFollowTimer = 11, kRevealSpecialTimer = 12 };
@@ -58,6 +60,7 @@ protected:
     bool OnEraseBkgnd(HDC) override { return true; }
     bool OnTimer(UINT_PTR id) override;
     bool OnLButtonDown(UINT keys, POINT pt) override;
+    bool OnMouseMove(UINT keys, POINT pt) override;
     bool OnMoving(RECT* proposed) override;
     HBRUSH OnCtlColor(HDC dc, HWND child, UINT type) override;
     bool OnDestroy() override;
@@ -131,6 +134,8 @@ private:
     WindowPtr<CShadowDlg> m_dlgShadow;
     WindowPtr<CMaskDlg> InstallMask;
     WindowPtr<CInstallBgDlg> m_dlgInstallBg;
+    // The component lists of the Driver and Utilities tabs.
+    ListArea m_lists;
 
     CBitmap m_background;
     CBitmap m_logo;

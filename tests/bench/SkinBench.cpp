@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "BenchClock.h"
+#include "BenchPump.h"
 #include <psapi.h>
 
 #include <cstdio>
@@ -32,15 +33,6 @@
 #include "GdiHighWater.h"
 
 namespace {
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 struct Counts {
     unsigned gdi;

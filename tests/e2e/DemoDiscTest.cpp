@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "CatalogOutput.h"
 #include "DiscFolder.h"
 #include "E2ePaths.h"
 #include "ProcessRunner.h"
@@ -185,48 +186,6 @@ TEST(DemoDiscTest, BoardOfTheDemoDiscChoosesItsLayout)
 
 namespace {
 
-// One row of the check tool's catalog output, by column name.
-using CatalogRow = std::map<std::wstring, std::wstring>;
-
-std::vector<CatalogRow> ReadCatalog(const DiscFolder& disc)
-{
-    ProcessRunner check;
-    std::vector<CatalogRow> rows;
-    if (!check.Start(disc.CheckTool(), L"catalog \"" + disc.Path(L"Ovcd.ini") + L"\"", disc.Root(), true) ||
-        !check.WaitExit(60000) || check.ExitCode() != 0)
-        return rows;
-    std::vector<std::wstring> lines = TextFile::Lines(check.Output());
-    auto split = [](const std::wstring& line) {
-        std::vector<std::wstring> fields;
-        size_t start = 0;
-        for (size_t tab; (tab = line.find(L'\t', start)) != std::wstring::npos; start = tab + 1)
-            fields.push_back(line.substr(start, tab - start));
-        fields.push_back(line.substr(start));
-        return fields;
-    };
-    if (lines.empty())
-        return rows;
-    std::vector<std::wstring> header = split(lines[0]);
-    for (size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i].empty())
-            continue;
-        std::vector<std::wstring> fields = split(lines[i]);
-        CatalogRow row;
-        for (size_t c = 0; c < header.size() && c < fields.size(); ++c)
-            row[header[c]] = fields[c];
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-const CatalogRow* FindTitle(const std::vector<CatalogRow>& rows, const std::wstring& title)
-{
-    for (const CatalogRow& row : rows)
-        if (row.at(L"Title") == title)
-            return &row;
-    return nullptr;
-}
-
 bool RunSetup(const DiscFolder& disc, const std::wstring& folder, const std::wstring& arguments)
 {
     DWORD exitCode = 1;
@@ -251,7 +210,7 @@ TEST(DemoDiscTest, CatalogueItemsAreDetectedAfterTheirSetupsRan)
         ASSERT_TRUE(RunSetup(disc, folder, L"-su")) << folder; // a clean start whatever ran before
     }
 
-    std::vector<CatalogRow> rows = ReadCatalog(disc);
+    std::vector<CatalogRow> rows = ReadCatalog(disc, disc.Path(L"Ovcd.ini"));
     ASSERT_GE(rows.size(), 48u);
     std::map<std::wstring, int> perTab;
     bool grouped = false;
@@ -273,7 +232,7 @@ TEST(DemoDiscTest, CatalogueItemsAreDetectedAfterTheirSetupsRan)
     for (const auto& [title, folder] : sample) {
         ASSERT_TRUE(RunSetup(disc, folder, L"-s")) << folder;
     }
-    rows = ReadCatalog(disc);
+    rows = ReadCatalog(disc, disc.Path(L"Ovcd.ini"));
     for (const auto& [title, folder] : sample) {
         const CatalogRow* row = FindTitle(rows, title);
         ASSERT_NE(row, nullptr) << title;
@@ -284,7 +243,7 @@ TEST(DemoDiscTest, CatalogueItemsAreDetectedAfterTheirSetupsRan)
     for (const auto& [title, folder] : sample) {
         ASSERT_TRUE(RunSetup(disc, folder, L"-su")) << folder;
     }
-    rows = ReadCatalog(disc);
+    rows = ReadCatalog(disc, disc.Path(L"Ovcd.ini"));
     for (const auto& [title, folder] : sample)
         EXPECT_EQ(FindTitle(rows, title)->at(L"Status"), L"Not installed") << title;
 }

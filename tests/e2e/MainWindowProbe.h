@@ -16,6 +16,7 @@ public:
     // Visible with its start-up done: a visible tab button is enabled.
     bool WaitReady(DWORD timeoutMs);
     HWND Window() const { return m_window; }
+    DWORD Pid() const { return m_runner.Pid(); }
     bool LoadingVisible() const;
     HWND Shadow() const;
     RECT HighlightRect() const;
