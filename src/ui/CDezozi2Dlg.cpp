@@ -415,6 +415,8 @@ void CDezozi2Dlg::OpenSubDialog(int type)
     if ((type == 1 || type == 2) && m_controller) {
         m_listMode = m_controller->GetListMode();
         m_lists.Open(this, m_listMode);
+        LogInfo(m_log, L"[OpenSubDialog] list mode %d, lists %d", m_listMode,
+                (m_lists.Upper() ? 1 : 0) + (m_lists.Lower() ? 1 : 0));
     }
     if (type >= 1 && type <= 5 && m_dlgSpecialMask)
         m_dlgSpecialMask->ShowWindow(type == 4 ? SW_SHOWNA : SW_HIDE);
