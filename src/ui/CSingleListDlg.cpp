@@ -222,6 +222,9 @@ int CSingleListDlg::RebuildRows()
     CreateScrollHost();
     m_store = ListRowStore(m_host ? m_host->List().m_hWnd : nullptr);
     m_store.Reset();
+    // One scroll-bar update for the whole set, not one per row.
+    if (m_host)
+        m_host->List().SendMessage(WM_SETREDRAW, FALSE);
     m_needInstall = 0;
     const uint32_t mode = m_controller ? m_controller->RunMode : 0;
     const int tab = m_controller ? m_controller->CurrentTab : -1;
@@ -243,6 +246,10 @@ int CSingleListDlg::RebuildRows()
                 ++m_needInstall;
         }
         m_store.Append(ItemRowTexts::Of(*sw), ticked);
+    }
+    if (m_host) {
+        m_host->List().SendMessage(WM_SETREDRAW, TRUE);
+        m_host->List().UpdateThumbs();
     }
     LogInfo(m_log, L"[BuildRows] kind %d: %d rows, %d needing install", static_cast<int>(m_kind.id),
             m_rows.TotalRows(), m_needInstall);
@@ -748,7 +755,12 @@ void CSingleListDlg::HideHoverPopups()
 
 void CSingleListDlg::OnFirstRow(int row)
 {
-    m_firstVisible = row < 0 ? 0 : row;
+    // The bar reports its row at every paint of the host's list; repainting
+    // for an unchanged row would bring the next report, without end.
+    row = row < 0 ? 0 : row;
+    if (row == m_firstVisible)
+        return;
+    m_firstVisible = row;
     HideHighlightAndTip();
     KillTimer(kTipTimer);
     RepaintRows();

@@ -89,6 +89,7 @@ int wmain(int argc, wchar_t** argv)
         std::printf("usage: list_bench LAYOUT_FOLDER\n");
         return 2;
     }
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     std::wstring folder = argv[1];
     if (!folder.empty() && folder.back() != L'\\')
         folder += L'\\';
@@ -102,6 +103,9 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     parent.SetWindowPos(nullptr, 0, 0, 1038, 678, SWP_NOZORDER);
 
+    // A pointer resting over the list would open the row tool tip, whose
+    // licence lookup wants the disc's LayoutCfg.ini beside the program.
+    SetCursorPos(1200, 760);
     std::printf("rows and paint:\n");
     for (int count : {15, 100, 500})
         BuildAndPaint(controller, parent, count);
