@@ -1,5 +1,9 @@
 #include "ui/list/ListArea.h"
 
+#include "config/CController.h"
+#include "log/Logger.h"
+#include "ui/AppContext.h"
+
 #include "ui/CSingleListDlg.h"
 #include "ui/CTooltipDlg.h"
 #include "ui/WindowMessages.h"
@@ -15,8 +19,13 @@ void Place(const CSingleListDlg& list, const MainLayout::Box& box)
 WindowPtr<CSingleListDlg> OpenList(CWnd* parent, int kind)
 {
     WindowPtr<CSingleListDlg> list(new CSingleListDlg(kind));
-    if (!list->Create(parent))
+    if (!list->Create(parent)) {
+        const unsigned long error = ::GetLastError();
+        CController* controller = AppContext::Controller();
+        LogError(controller ? controller->GetLog() : nullptr, L"[OpenSubDialog] list of kind %d not created: %lu", kind,
+                 error);
         list.reset();
+    }
     return list;
 }
 
