@@ -39,6 +39,8 @@ set(DEZ_PURE_SOURCES
   src/ui/install/InstallTexts.cpp
   src/ui/install/PageImage.cpp
   src/ui/main/MainLayout.cpp
+  src/ui/manual/ManualLayout.cpp
+  src/ui/manual/ManualRows.cpp
   src/ui/session/SessionRules.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp

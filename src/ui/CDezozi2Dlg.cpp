@@ -19,6 +19,7 @@
 #include "ui/CMaskDlg.h"
 #include "ui/CPopupDlg.h"
 #include "ui/CPopupListDlg.h"
+#include "ui/CManualDocDlg.h"
 #include "ui/CShadowDlg.h"
 #include "ui/CSpecialMaskDlg.h"
 #include "ui/WindowMessages.h"
@@ -406,16 +407,34 @@ void CDezozi2Dlg::OpenSubDialog(int type)
 {
     LogDebug(m_log, L"[OpenSubDialog] Enter");
     m_subDialogType = type;
-    // The list, manual and special views join here as they are built.
+    // The list and special views join here as they are built.
     m_listMode = -1;
+    if (m_manualView) {
+        m_manualView->ShowWindow(SW_HIDE);
+        m_manualView.reset();
+    }
+    if (type == 3 || type == 5) {
+        m_manualView.reset(new CManualDocDlg());
+        m_manualView->SetTool(type == 5);
+        if (!m_manualView->Create(this))
+            m_manualView.reset();
+    }
     if (type >= 1 && type <= 5 && m_dlgSpecialMask)
         m_dlgSpecialMask->ShowWindow(type == 4 ? SW_SHOWNA : SW_HIDE);
     LayoutChildren();
+    if (m_manualView) {
+        m_manualView->PlaceScrollComponent();
+        m_manualView->ShowWindow(SW_SHOW);
+    }
     LogDebug(m_log, L"[OpenSubDialog] End");
 }
 
 void CDezozi2Dlg::LayoutChildren()
 {
+    if (m_manualView) {
+        const MainLayout::Box& area = MainLayout::kContentArea;
+        m_manualView->MoveWindow(area.left, area.top, area.Width(), area.Height());
+    }
     if (m_dlgLoading)
         m_dlgLoading->MoveWindow(ScreenRect(MainLayout::kLoading));
     if (m_dlgShadow)
@@ -560,8 +579,10 @@ void CDezozi2Dlg::RelayoutForResolution()
 
 void CDezozi2Dlg::PlaceViewPopups()
 {
-    // The component lists (PlaceScrollHost), the manual, special and
-    // installing views re-place their own pop-ups here as they join.
+    // The component lists (PlaceScrollHost), the special and installing
+    // views re-place their own pop-ups here as they join.
+    if (m_manualView)
+        m_manualView->PlacePopupsAfterResolution();
 }
 
 void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
@@ -583,6 +604,8 @@ void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
     }
     if (batch)
         ::EndDeferWindowPos(batch);
+    if (m_manualView)
+        m_manualView->PostMessage(MSG_MOVE_POPUPS, 0, MakeMoveDelta(dx, dy));
 }
 
 bool CDezozi2Dlg::OnMoving(RECT* proposed)
@@ -599,6 +622,14 @@ bool CDezozi2Dlg::OnMoving(RECT* proposed)
     }
     MovePopupsBy(proposed->left - m_lastPosition.x, proposed->top - m_lastPosition.y);
     m_lastPosition = POINT{proposed->left, proposed->top};
+    return false;
+}
+
+bool CDezozi2Dlg::OnMouseMove(UINT, POINT)
+{
+    // The views' hover pop-ups go once the pointer is off them.
+    if (!m_installing && m_manualView)
+        m_manualView->HideHoverPopups();
     return false;
 }
 
@@ -824,6 +855,7 @@ bool CDezozi2Dlg::OnDestroy()
     m_dlgLoading.reset();
     m_dlgSpecialMask.reset();
     m_dlgShadow.reset();
+    m_manualView.reset();
     InstallMask.reset();
     CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
     return false;

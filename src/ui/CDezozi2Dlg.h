@@ -17,6 +17,7 @@ class CController;
 class CHighlightDlg;
 class CInstallBgDlg;
 class CLoadingDlg;
+class CManualDocDlg;
 class CMaskDlg;
 class CShadowDlg;
 class CSpecialMaskDlg;
@@ -59,6 +60,7 @@ protected:
     bool OnTimer(UINT_PTR id) override;
     bool OnLButtonDown(UINT keys, POINT pt) override;
     bool OnMoving(RECT* proposed) override;
+    bool OnMouseMove(UINT keys, POINT pt) override;
     HBRUSH OnCtlColor(HDC dc, HWND child, UINT type) override;
     bool OnDestroy() override;
     // The rest of start-up, on the user-interface thread.
@@ -129,6 +131,7 @@ private:
     WindowPtr<CLoadingDlg> m_dlgLoading;
     WindowPtr<CSpecialMaskDlg> m_dlgSpecialMask;
     WindowPtr<CShadowDlg> m_dlgShadow;
+    WindowPtr<CManualDocDlg> m_manualView;
     WindowPtr<CMaskDlg> InstallMask;
     WindowPtr<CInstallBgDlg> m_dlgInstallBg;
 

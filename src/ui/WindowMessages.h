@@ -19,3 +19,20 @@ constexpr unsigned MSG_LIST_HOVER = kWmUser + 16;
 constexpr unsigned MSG_QUIT_APP = kWmUser + 17;
 constexpr unsigned MSG_OFFER_CHECKED = kWmUser + 18;
 constexpr unsigned MSG_INSTALL_TICK = kWmUser + 19;
+// Main window -> its views: move your pop-ups by a delta. lParam carries
+// (dx, dy) as two signed 16-bit halves (MakeMoveDelta / MoveDeltaX/Y);
+// WM_MOVE is not used, as the system sends its own with a position.
+constexpr unsigned MSG_MOVE_POPUPS = kWmUser + 20;
+
+constexpr long MakeMoveDelta(int dx, int dy)
+{
+    return static_cast<long>((static_cast<unsigned>(dy) & 0xFFFFu) << 16 | (static_cast<unsigned>(dx) & 0xFFFFu));
+}
+constexpr int MoveDeltaX(long long lParam)
+{
+    return static_cast<short>(static_cast<unsigned long long>(lParam) & 0xFFFFu);
+}
+constexpr int MoveDeltaY(long long lParam)
+{
+    return static_cast<short>((static_cast<unsigned long long>(lParam) >> 16) & 0xFFFFu);
+}
