@@ -37,8 +37,8 @@ CManualDocDlg::~CManualDocDlg() = default;
 
 BOOL CManualDocDlg::OnInitDialog()
 {
+    // A child: the borderless helper would make it a pop-up without a parent.
     CDialogEx::OnInitDialog();
-    MakeBorderless();
     m_controller = AppContext::Controller();
     CreateHighlight();
     m_tooltip.reset(new CTooltipDlg());
