@@ -53,29 +53,41 @@ HWND ManualView(HWND window)
     return nullptr;
 }
 
-struct Found {
-    HWND match = nullptr;
-    int width = 0;
-};
-
-// The view's scroll component: a pop-up of the program's thread, 9 wide,
-// holding the list control 1018.
-HWND ScrollComponent(HWND window)
+// A window of the program's user-interface thread that passes the test.
+template <typename Test>
+HWND ThreadWindow(HWND window, Test test)
 {
-    Found found;
+    struct Search {
+        Test& test;
+        HWND match;
+    } search{test, nullptr};
     EnumThreadWindows(
         GetWindowThreadProcessId(window, nullptr),
         [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
             RECT rect{};
             GetWindowRect(hwnd, &rect);
-            if (rect.right - rect.left == 9 && GetDlgItem(hwnd, 1018)) {
-                reinterpret_cast<Found*>(param)->match = hwnd;
-                return FALSE;
-            }
-            return TRUE;
+            if (!s->test(hwnd, rect))
+                return TRUE;
+            s->match = hwnd;
+            return FALSE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found.match;
+        reinterpret_cast<LPARAM>(&search));
+    return search.match;
+}
+
+// The view's scroll component: 9 wide, holding the list control 1018.
+HWND ScrollComponent(HWND window)
+{
+    return ThreadWindow(window, [](HWND hwnd, const RECT& r) { return r.right - r.left == 9 && GetDlgItem(hwnd, 1018); });
+}
+
+// The visible row highlight at a screen top, or null.
+HWND HighlightOver(HWND window, int top)
+{
+    return ThreadWindow(window, [top](HWND hwnd, const RECT& r) {
+        return IsWindowVisible(hwnd) && r.right - r.left == 807 && r.bottom - r.top == 31 && r.top == top;
+    });
 }
 
 HWND OpenTab(HWND window, int button)
@@ -100,27 +112,6 @@ std::vector<std::wstring> RowTexts(HWND window)
     for (int i = 0; i < reader.Count(); ++i)
         texts.push_back(reader.Text(i, 0));
     return texts;
-}
-
-// The visible row highlight pop-up of the program at a row, or null.
-HWND HighlightOver(HWND window, int top)
-{
-    Found found{nullptr, top};
-    EnumThreadWindows(
-        GetWindowThreadProcessId(window, nullptr),
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* f = reinterpret_cast<Found*>(param);
-            RECT rect{};
-            GetWindowRect(hwnd, &rect);
-            if (IsWindowVisible(hwnd) && rect.right - rect.left == 807 && rect.bottom - rect.top == 31 &&
-                rect.top == f->width) {
-                f->match = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.match;
 }
 
 void Hover(HWND view, int x, int y)
@@ -250,6 +241,19 @@ TEST(ManualView, SectionLayoutsAndTheScrollComponent)
         GetWindowRect(view, &viewRect);
         GetWindowRect(scroll, &scrollRect);
         EXPECT_EQ(scrollRect.left - viewRect.left, 830);
+        EXPECT_EQ(scrollRect.top - viewRect.top, 17);
+        // Dragged by its top band, the window takes the bar along.
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        SetForegroundWindow(window);
+        Sleep(300);
+        ASSERT_TRUE(WindowInput::RealDrag(POINT{rect.left + 500, rect.top + 20}, POINT{rect.left + 460, rect.top + 50}));
+        for (ULONGLONG end = GetTickCount64() + 3000; scrollRect.left != rect.left + 184 + 830 - 40 && GetTickCount64() < end;
+             Sleep(50))
+            GetWindowRect(scroll, &scrollRect);
+        GetWindowRect(view, &viewRect);
+        ASSERT_EQ(viewRect.left, rect.left + 184 - 40) << "the window was dragged";
+        EXPECT_EQ(scrollRect.left - viewRect.left, 830) << "moved with the window";
         EXPECT_EQ(scrollRect.top - viewRect.top, 17);
         // Over the rows the bar is fully shown; off them it fades out.
         Hover(view, 300, 100);
