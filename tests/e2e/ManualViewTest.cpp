@@ -261,6 +261,14 @@ TEST(ManualView, SectionLayoutsAndTheScrollComponent)
         DWORD flags = 0;
         ASSERT_TRUE(GetLayeredWindowAttributes(scroll, nullptr, &alpha, &flags));
         EXPECT_EQ(alpha, 255);
+        // The pointer on the main window's own surface hides it all at once.
+        EXPECT_NE(HighlightOver(window, viewRect.top + 17 + 62), nullptr);
+        PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(100, 620));
+        Sleep(200);
+        ASSERT_TRUE(GetLayeredWindowAttributes(scroll, nullptr, &alpha, &flags));
+        EXPECT_EQ(alpha, 0);
+        EXPECT_EQ(HighlightOver(window, viewRect.top + 17 + 62), nullptr);
+        Hover(view, 300, 100);
         Hover(view, 20, 100);
         for (ULONGLONG end = GetTickCount64() + 3000; alpha != 0 && GetTickCount64() < end; Sleep(50))
             ASSERT_TRUE(GetLayeredWindowAttributes(scroll, nullptr, &alpha, &flags));
