@@ -44,6 +44,8 @@ set(DEZ_PURE_SOURCES
   src/ui/list/TextFit.cpp
   src/ui/list/TickRules.cpp
   src/ui/main/MainLayout.cpp
+  src/ui/manual/ManualLayout.cpp
+  src/ui/manual/ManualRows.cpp
   src/ui/session/SessionRules.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp

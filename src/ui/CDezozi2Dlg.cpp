@@ -19,6 +19,7 @@
 #include "ui/CMaskDlg.h"
 #include "ui/CPopupDlg.h"
 #include "ui/CPopupListDlg.h"
+#include "ui/CManualDocDlg.h"
 #include "ui/CShadowDlg.h"
 #include "ui/CSingleListDlg.h"
 #include "ui/CSpecialMaskDlg.h"
@@ -409,24 +410,42 @@ void CDezozi2Dlg::OpenSubDialog(int type)
 {
     LogDebug(m_log, L"[OpenSubDialog] Enter");
     m_subDialogType = type;
-    // The manual and special views join here as they are built.
+    // The special view joins here as it is built.
     m_lists.Close();
     m_listMode = -1;
+    if (m_manualView) {
+        m_manualView->ShowWindow(SW_HIDE);
+        m_manualView.reset();
+    }
     if ((type == 1 || type == 2) && m_controller) {
         m_listMode = m_controller->GetListMode();
         m_lists.Open(this, m_listMode);
         LogInfo(m_log, L"[OpenSubDialog] list mode %d, lists %d", m_listMode,
                 (m_lists.Upper() ? 1 : 0) + (m_lists.Lower() ? 1 : 0));
     }
+    if (type == 3 || type == 5) {
+        m_manualView.reset(new CManualDocDlg());
+        m_manualView->SetTool(type == 5);
+        if (!m_manualView->Create(this))
+            m_manualView.reset();
+    }
     if (type >= 1 && type <= 5 && m_dlgSpecialMask)
         m_dlgSpecialMask->ShowWindow(type == 4 ? SW_SHOWNA : SW_HIDE);
     LayoutChildren();
+    if (m_manualView) {
+        m_manualView->PlaceScrollComponent();
+        m_manualView->ShowWindow(SW_SHOW);
+    }
     LogDebug(m_log, L"[OpenSubDialog] End");
 }
 
 void CDezozi2Dlg::LayoutChildren()
 {
     m_lists.Layout(m_listMode);
+    if (m_manualView) {
+        const MainLayout::Box& area = MainLayout::kContentArea;
+        m_manualView->MoveWindow(area.left, area.top, area.Width(), area.Height());
+    }
     if (m_dlgLoading)
         m_dlgLoading->MoveWindow(ScreenRect(MainLayout::kLoading));
     if (m_dlgShadow)
@@ -571,8 +590,15 @@ void CDezozi2Dlg::RelayoutForResolution()
 
 void CDezozi2Dlg::PlaceViewPopups()
 {
-    // The component lists (PlaceScrollHost), the manual, special and
-    // installing views re-place their own pop-ups here as they join.
+    // Each open view re-places its own pop-ups; the special view joins here.
+    for (CSingleListDlg* list : {m_lists.Upper(), m_lists.Lower()}) {
+        if (list)
+            list->PlaceScrollHost();
+    }
+    if (m_manualView)
+        m_manualView->PlacePopupsAfterResolution();
+    if (m_dlgInstallBg)
+        m_dlgInstallBg->Reposition(true);
 }
 
 void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
@@ -595,6 +621,8 @@ void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
     if (batch)
         ::EndDeferWindowPos(batch);
     m_lists.MovePopupsBy(dx, dy);
+    if (m_manualView)
+        m_manualView->PostMessage(MSG_MOVE_POPUPS, 0, MakeMoveDelta(dx, dy));
 }
 
 bool CDezozi2Dlg::OnMoving(RECT* proposed)
@@ -614,6 +642,17 @@ bool CDezozi2Dlg::OnMoving(RECT* proposed)
     return false;
 }
 
+bool CDezozi2Dlg::OnMouseMove(UINT, POINT)
+{
+    // The views' hover pop-ups go once the pointer is off them.
+    if (m_installing)
+        return false;
+    m_lists.HideHoverPopups();
+    if (m_manualView)
+        m_manualView->HideHoverPopups();
+    return false;
+}
+
 bool CDezozi2Dlg::OnLButtonDown(UINT, POINT pt)
 {
     if (pt.y > MainLayout::kDragBandHeight || m_highlightSliding)
@@ -622,14 +661,6 @@ bool CDezozi2Dlg::OnLButtonDown(UINT, POINT pt)
     ::ReleaseCapture();
     SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, 0);
     return true;
-}
-
-bool CDezozi2Dlg::OnMouseMove(UINT, POINT)
-{
-    // The lists' hover pop-ups go once the pointer is off them.
-    if (!m_installing)
-        m_lists.HideHoverPopups();
-    return false;
 }
 
 bool CDezozi2Dlg::OnPaint()
@@ -879,6 +910,7 @@ bool CDezozi2Dlg::OnDestroy()
     m_dlgLoading.reset();
     m_dlgSpecialMask.reset();
     m_dlgShadow.reset();
+    m_manualView.reset();
     InstallMask.reset();
     CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
     return false;

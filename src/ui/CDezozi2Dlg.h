@@ -18,6 +18,7 @@ class CController;
 class CHighlightDlg;
 class CInstallBgDlg;
 class CLoadingDlg;
+class CManualDocDlg;
 class CMaskDlg;
 class CShadowDlg;
 class CSpecialMaskDlg;
@@ -132,6 +133,7 @@ private:
     WindowPtr<CLoadingDlg> m_dlgLoading;
     WindowPtr<CSpecialMaskDlg> m_dlgSpecialMask;
     WindowPtr<CShadowDlg> m_dlgShadow;
+    WindowPtr<CManualDocDlg> m_manualView;
     WindowPtr<CMaskDlg> InstallMask;
     WindowPtr<CInstallBgDlg> m_dlgInstallBg;
     // The component lists of the Driver and Utilities tabs.
