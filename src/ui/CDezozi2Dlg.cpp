@@ -12,6 +12,7 @@
 #include "resource.h"
 #include "services/FileExists.h"
 #include "ui/AppContext.h"
+#include "ui/CGoogleEulaDlg.h"
 #include "ui/CHighlightDlg.h"
 #include "ui/CInstallBgDlg.h"
 #include "ui/LinkOpener.h"
@@ -788,10 +789,12 @@ void CDezozi2Dlg::DispatchToSession(UINT msg, int value)
     }
 }
 
-int CDezozi2Dlg::AskOfferConsent(int)
+int CDezozi2Dlg::AskOfferConsent(int offerKind)
 {
-    // The offers' licence dialog is not part of the program yet: agreed.
-    return 1;
+    // Only an explicit agreement lets the offers in; a dialog that could
+    // not be shown counts as "Back".
+    CGoogleEulaDlg consent(offerKind, this);
+    return consent.DoModal() == 1 ? 1 : 2;
 }
 
 bool CDezozi2Dlg::HasUpperList() const
