@@ -131,7 +131,11 @@ void CGoogleEulaDlg::CreateTexts()
         return OfferEulaLayout::Extent{size.cx, size.cy};
     };
     auto translate = [](const wchar_t* english) { return Translate(english); };
-    m_layout = OfferEulaLayout::Arrange(m_offerKind, GetLanguageName(), translate, measure);
+    // Without a translation library the texts are English.
+    std::wstring language = GetLanguageName();
+    if (language.empty())
+        language = L"English";
+    m_layout = OfferEulaLayout::Arrange(m_offerKind, language, translate, measure);
 
     for (const OfferEulaLayout::Piece& piece : m_layout.pieces) {
         m_fonts.push_back(std::make_unique<CFont>());
