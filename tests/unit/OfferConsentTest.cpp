@@ -158,3 +158,29 @@ TEST_F(OfferConsentTest, ToolbarOfferWithoutPendingLicencesGoesOnAtOnce)
     EXPECT_EQ(dialog.DoModal(), 1);
     EXPECT_TRUE(Selected(3));
 }
+
+// Pictures of the three kinds in the demo's skin, for a person to look at.
+TEST_F(OfferConsentTest, ShotsInTheDemoSkin)
+{
+    const std::wstring layout = TestExeFolder() + L"..\\..\\demo-disc\\Layout\\VEQ\\";
+    if (GetFileAttributesW((layout + L"Layout.ini").c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no demo disc built";
+    skin.controller.GetStyleSheet()->SetLayoutFolder(layout);
+    MessageRecorder backdrop(WS_POPUP | WS_VISIBLE, RECT{0, 0, 1280, 1024});
+    for (int kind : {1, 2, 3}) {
+        CGoogleEulaDlg dialog(kind);
+        dialog.SetProgramFolder(skin.dir.Path());
+        bool saved = false;
+        const std::wstring name = L"offer_licence_" + std::to_wstring(kind);
+        ModalScript script(dialog, {[](HWND) {},
+                                    [&](HWND d) {
+                                        RECT around{};
+                                        GetWindowRect(d, &around);
+                                        InflateRect(&around, 24, 24);
+                                        saved = SaveShot(name, around);
+                                    },
+                                    [](HWND) { PressKey(VK_ESCAPE); }});
+        EXPECT_EQ(dialog.DoModal(), 2) << kind;
+        EXPECT_TRUE(saved) << kind;
+    }
+}
