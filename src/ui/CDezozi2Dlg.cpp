@@ -21,6 +21,7 @@
 #include "ui/CPopupDlg.h"
 #include "ui/CPopupListDlg.h"
 #include "ui/CShadowDlg.h"
+#include "ui/CSpecialDlg.h"
 #include "ui/CSpecialMaskDlg.h"
 #include "ui/WindowMessages.h"
 #include "ui/framework/CMemDC.h"
@@ -409,6 +410,20 @@ void CDezozi2Dlg::OpenSubDialog(int type)
     m_subDialogType = type;
     // The list, manual and special views join here as they are built.
     m_listMode = -1;
+    if (m_specialView) {
+        KillTimer(kRevealSpecialTimer);
+        m_specialView->ShowWindow(SW_HIDE);
+        m_specialView.reset();
+    }
+    if (type == 4) {
+        m_specialView.reset(new CSpecialDlg());
+        if (m_specialView->Create(this))
+            SetTimer(kRevealSpecialTimer, kRevealSpecialMs);
+        else {
+            LogError(m_log, L"[OpenSubDialog] The special view was not created");
+            m_specialView.reset();
+        }
+    }
     if (type >= 1 && type <= 5 && m_dlgSpecialMask)
         m_dlgSpecialMask->ShowWindow(type == 4 ? SW_SHOWNA : SW_HIDE);
     LayoutChildren();
@@ -423,6 +438,9 @@ void CDezozi2Dlg::LayoutChildren()
         m_dlgShadow->MoveWindow(ScreenRect(MainLayout::Box{0, 0, kWidth, kHeight}));
     if (m_dlgSpecialMask)
         m_dlgSpecialMask->MoveWindow(ScreenRect(MainLayout::kSpecialMask));
+    if (m_specialView)
+        m_specialView->MoveWindow(MainLayout::kContentArea.left, MainLayout::kContentArea.top,
+                                  MainLayout::kContentArea.Width(), MainLayout::kContentArea.Height(), TRUE);
 }
 
 bool CDezozi2Dlg::VerifyMainPlacement()
@@ -475,6 +493,8 @@ void CDezozi2Dlg::FollowMainWindow()
     if (m_dlgSpecialMask && m_dlgSpecialMask->GetWindowRect(&rect) && (rect.left != wanted.left || rect.top != wanted.top)) {
         ::OutputDebugStringW(L"m_dlgSpecialMask: Position change\n");
         m_dlgSpecialMask->MoveWindow(wanted);
+        if (m_specialView)
+            m_specialView->PlaceOfferPopups();
     }
     if (m_dlgShadow && m_dlgShadow->GetWindowRect(&rect) && (rect.left != window.left || rect.top != window.top)) {
         ::OutputDebugStringW(L"m_dlgShadow: Position change\n");
@@ -525,6 +545,11 @@ bool CDezozi2Dlg::OnTimer(UINT_PTR id)
     case kResolutionTimer:
         WatchResolution();
         return true;
+    case kRevealSpecialTimer:
+        KillTimer(kRevealSpecialTimer);
+        if (m_specialView)
+            m_specialView->Reveal();
+        return true;
     default:
         return false;
     }
@@ -563,6 +588,8 @@ void CDezozi2Dlg::PlaceViewPopups()
 {
     // The component lists (PlaceScrollHost), the manual, special and
     // installing views re-place their own pop-ups here as they join.
+    if (m_specialView)
+        m_specialView->PlaceOfferPopups();
 }
 
 void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
@@ -598,7 +625,12 @@ bool CDezozi2Dlg::OnMoving(RECT* proposed)
         proposed->bottom = height;
         SetWindowPos(nullptr, proposed->left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    MovePopupsBy(proposed->left - m_lastPosition.x, proposed->top - m_lastPosition.y);
+    const int dx = proposed->left - m_lastPosition.x;
+    const int dy = proposed->top - m_lastPosition.y;
+    // Child views move their own pop-ups by the delta.
+    if (m_specialView && (dx != 0 || dy != 0))
+        m_specialView->PostMessage(WM_MOVE, 0, MAKELPARAM(dx, dy));
+    MovePopupsBy(dx, dy);
     m_lastPosition = POINT{proposed->left, proposed->top};
     return false;
 }
@@ -821,6 +853,7 @@ bool CDezozi2Dlg::OnDestroy()
     KillTimer(kFollowTimer);
     KillTimer(kResolutionTimer);
     KillTimer(kRevealSpecialTimer);
+    m_specialView.reset();
     m_startup.reset();
     m_zOrderKeeper.Clear();
     m_dlgMainHighlight.reset();

@@ -20,6 +20,7 @@ class CLoadingDlg;
 class CMaskDlg;
 class CShadowDlg;
 class CSpecialMaskDlg;
+class CSpecialDlg;
 struct Logger;
 
 // The program's one top-level window: borderless, layered, 1038 x 678,
@@ -47,6 +48,7 @@ public:
 
     // Timer ids.
     enum : UINT_PTR { kSlideTimer = 2, kResolutionTimer = 10, kFollowTimer = 11, kRevealSpecialTimer = 12 };
+    static constexpr UINT kRevealSpecialMs = 800;
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -128,6 +130,7 @@ private:
     WindowPtr<CHighlightDlg> m_dlgMainHighlight;
     WindowPtr<CLoadingDlg> m_dlgLoading;
     WindowPtr<CSpecialMaskDlg> m_dlgSpecialMask;
+    WindowPtr<CSpecialDlg> m_specialView;
     WindowPtr<CShadowDlg> m_dlgShadow;
     WindowPtr<CMaskDlg> InstallMask;
     WindowPtr<CInstallBgDlg> m_dlgInstallBg;
