@@ -52,4 +52,6 @@ set(DEZ_PURE_SOURCES
   src/ui/skin/ScrollThumb.cpp
   src/ui/skin/SkinManifest.cpp
   src/ui/skin/SkinVerdict.cpp
+  src/ui/special/OfferEulaLayout.cpp
+  src/ui/special/SpecialPages.cpp
 )

@@ -33,7 +33,8 @@ public:
     int GetListMode() const { return Items.GetListMode(ForceManual, CurrentTab); }
     int CountRestarts() const { return Items.CountRestarts(); }
     void RefreshVersions() { Items.RefreshVersions(); }
-    void DeselectByTitle(const std::wstring& name) { Items.DeselectByTitle(name); }
+    // Takes the first pending item whose title holds the word out of the run.
+    void DeselectOfferItem(const std::wstring& word) { Items.DeselectByTitle(word); }
 
     // The progress record; in the Windows directory unless pointed elsewhere.
     ProgressRecord& Record();

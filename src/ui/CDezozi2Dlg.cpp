@@ -12,6 +12,7 @@
 #include "resource.h"
 #include "services/FileExists.h"
 #include "ui/AppContext.h"
+#include "ui/CGoogleEulaDlg.h"
 #include "ui/CHighlightDlg.h"
 #include "ui/CInstallBgDlg.h"
 #include "ui/LinkOpener.h"
@@ -22,6 +23,7 @@
 #include "ui/CManualDocDlg.h"
 #include "ui/CShadowDlg.h"
 #include "ui/CSingleListDlg.h"
+#include "ui/CSpecialDlg.h"
 #include "ui/CSpecialMaskDlg.h"
 #include "ui/WindowMessages.h"
 #include "ui/framework/CMemDC.h"
@@ -410,7 +412,6 @@ void CDezozi2Dlg::OpenSubDialog(int type)
 {
     LogDebug(m_log, L"[OpenSubDialog] Enter");
     m_subDialogType = type;
-    // The special view joins here as it is built.
     m_lists.Close();
     m_listMode = -1;
     if (m_manualView) {
@@ -428,6 +429,20 @@ void CDezozi2Dlg::OpenSubDialog(int type)
         m_manualView->SetTool(type == 5);
         if (!m_manualView->Create(this))
             m_manualView.reset();
+    }
+    if (m_specialView) {
+        KillTimer(kRevealSpecialTimer);
+        m_specialView->ShowWindow(SW_HIDE);
+        m_specialView.reset();
+    }
+    if (type == 4) {
+        m_specialView.reset(new CSpecialDlg());
+        if (m_specialView->Create(this))
+            SetTimer(kRevealSpecialTimer, kRevealSpecialMs);
+        else {
+            LogError(m_log, L"[OpenSubDialog] The special view was not created");
+            m_specialView.reset();
+        }
     }
     if (type >= 1 && type <= 5 && m_dlgSpecialMask)
         m_dlgSpecialMask->ShowWindow(type == 4 ? SW_SHOWNA : SW_HIDE);
@@ -452,6 +467,9 @@ void CDezozi2Dlg::LayoutChildren()
         m_dlgShadow->MoveWindow(ScreenRect(MainLayout::Box{0, 0, kWidth, kHeight}));
     if (m_dlgSpecialMask)
         m_dlgSpecialMask->MoveWindow(ScreenRect(MainLayout::kSpecialMask));
+    if (m_specialView)
+        m_specialView->MoveWindow(MainLayout::kContentArea.left, MainLayout::kContentArea.top,
+                                  MainLayout::kContentArea.Width(), MainLayout::kContentArea.Height(), TRUE);
 }
 
 bool CDezozi2Dlg::VerifyMainPlacement()
@@ -504,6 +522,8 @@ void CDezozi2Dlg::FollowMainWindow()
     if (m_dlgSpecialMask && m_dlgSpecialMask->GetWindowRect(&rect) && (rect.left != wanted.left || rect.top != wanted.top)) {
         ::OutputDebugStringW(L"m_dlgSpecialMask: Position change\n");
         m_dlgSpecialMask->MoveWindow(wanted);
+        if (m_specialView)
+            m_specialView->PlaceOfferPopups();
     }
     if (m_dlgShadow && m_dlgShadow->GetWindowRect(&rect) && (rect.left != window.left || rect.top != window.top)) {
         ::OutputDebugStringW(L"m_dlgShadow: Position change\n");
@@ -554,6 +574,11 @@ bool CDezozi2Dlg::OnTimer(UINT_PTR id)
     case kResolutionTimer:
         WatchResolution();
         return true;
+    case kRevealSpecialTimer:
+        KillTimer(kRevealSpecialTimer);
+        if (m_specialView)
+            m_specialView->Reveal();
+        return true;
     default:
         return false;
     }
@@ -590,7 +615,7 @@ void CDezozi2Dlg::RelayoutForResolution()
 
 void CDezozi2Dlg::PlaceViewPopups()
 {
-    // Each open view re-places its own pop-ups; the special view joins here.
+    // Each open view re-places its own pop-ups.
     for (CSingleListDlg* list : {m_lists.Upper(), m_lists.Lower()}) {
         if (list)
             list->PlaceScrollHost();
@@ -599,6 +624,8 @@ void CDezozi2Dlg::PlaceViewPopups()
         m_manualView->PlacePopupsAfterResolution();
     if (m_dlgInstallBg)
         m_dlgInstallBg->Reposition(true);
+    if (m_specialView)
+        m_specialView->PlaceOfferPopups();
 }
 
 void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
@@ -637,7 +664,12 @@ bool CDezozi2Dlg::OnMoving(RECT* proposed)
         proposed->bottom = height;
         SetWindowPos(nullptr, proposed->left, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    MovePopupsBy(proposed->left - m_lastPosition.x, proposed->top - m_lastPosition.y);
+    const int dx = proposed->left - m_lastPosition.x;
+    const int dy = proposed->top - m_lastPosition.y;
+    // Child views move their own pop-ups by the delta.
+    if (m_specialView && (dx != 0 || dy != 0))
+        m_specialView->PostMessage(WM_MOVE, 0, MAKELPARAM(dx, dy));
+    MovePopupsBy(dx, dy);
     m_lastPosition = POINT{proposed->left, proposed->top};
     return false;
 }
@@ -841,10 +873,12 @@ void CDezozi2Dlg::DispatchToSession(UINT msg, int value)
     }
 }
 
-int CDezozi2Dlg::AskOfferConsent(int)
+int CDezozi2Dlg::AskOfferConsent(int offerKind)
 {
-    // The offers' licence dialog is not part of the program yet: agreed.
-    return 1;
+    // Only an explicit agreement lets the offers in; a dialog that could
+    // not be shown counts as "Back".
+    CGoogleEulaDlg consent(offerKind, this);
+    return consent.DoModal() == 1 ? 1 : 2;
 }
 
 bool CDezozi2Dlg::HasUpperList() const
@@ -903,6 +937,7 @@ bool CDezozi2Dlg::OnDestroy()
     KillTimer(kFollowTimer);
     KillTimer(kResolutionTimer);
     KillTimer(kRevealSpecialTimer);
+    m_specialView.reset();
     m_startup.reset();
     m_zOrderKeeper.Clear();
     m_lists.Close();

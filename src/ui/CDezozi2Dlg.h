@@ -22,6 +22,7 @@ class CManualDocDlg;
 class CMaskDlg;
 class CShadowDlg;
 class CSpecialMaskDlg;
+class CSpecialDlg;
 struct Logger;
 
 // The program's one top-level window: borderless, layered, 1038 x 678,
@@ -50,6 +51,7 @@ public:
 
     // Timer ids.
     enum : UINT_PTR { kSlideTimer = 2, kResolutionTimer = 10, kFollowTimer = 11, kRevealSpecialTimer = 12 };
+    static constexpr UINT kRevealSpecialMs = 800;
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -132,6 +134,7 @@ private:
     WindowPtr<CHighlightDlg> m_dlgMainHighlight;
     WindowPtr<CLoadingDlg> m_dlgLoading;
     WindowPtr<CSpecialMaskDlg> m_dlgSpecialMask;
+    WindowPtr<CSpecialDlg> m_specialView;
     WindowPtr<CShadowDlg> m_dlgShadow;
     WindowPtr<CManualDocDlg> m_manualView;
     WindowPtr<CMaskDlg> InstallMask;

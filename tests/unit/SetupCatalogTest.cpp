@@ -241,12 +241,12 @@ TEST_F(SetupCatalogTest, ItemListOperations)
     EXPECT_EQ(controller.CountRestarts(), 1);
 
     // The licence dialogs' cancel: the first pending item whose title contains the name.
-    controller.DeselectByTitle(L"driver");
+    controller.DeselectOfferItem(L"driver");
     EXPECT_EQ(controller.FindItem(1)->Item().Selected, 1); // done, so not pending
     EXPECT_EQ(controller.FindItem(3)->Item().Selected, 0);
     EXPECT_EQ(ReadProfile(recordPath, L"SETUP_INFO", L"(3)Selected"), L"0");
     EXPECT_EQ(ReadProfile(recordPath, L"SETUP_INFO", L"(3)Doned"), L"0");
-    controller.DeselectByTitle(L"nothing like it");
+    controller.DeselectOfferItem(L"nothing like it");
     EXPECT_EQ(controller.FindItem(2)->Item().Selected, 1);
     EXPECT_EQ(controller.CountRestarts(), 0);
 
