@@ -209,6 +209,8 @@ TEST(DemoDiscTest, CatalogueItemsAreDetectedAfterTheirSetupsRan)
     for (const auto& [title, folder] : sample) {
         ASSERT_TRUE(RunSetup(disc, folder, L"-su")) << folder; // a clean start whatever ran before
     }
+    // Other scenarios install the tool a Manual-tab click runs, in the same prefix.
+    ASSERT_TRUE(RunSetup(disc, L"Tools\\QFlash", L"-su"));
 
     std::vector<CatalogRow> rows = ReadCatalog(disc, disc.Path(L"Ovcd.ini"));
     ASSERT_GE(rows.size(), 48u);
