@@ -46,12 +46,12 @@ set(DEZ_PURE_SOURCES
   src/ui/main/MainLayout.cpp
   src/ui/manual/ManualLayout.cpp
   src/ui/manual/ManualRows.cpp
+  src/ui/offers/OfferEulaLayout.cpp
+  src/ui/offers/OfferPages.cpp
   src/ui/session/SessionRules.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp
   src/ui/skin/ScrollThumb.cpp
   src/ui/skin/SkinManifest.cpp
   src/ui/skin/SkinVerdict.cpp
-  src/ui/special/OfferEulaLayout.cpp
-  src/ui/special/SpecialPages.cpp
 )

@@ -9,7 +9,7 @@
 #include "ui/CPopupDlg.h"
 #include "ui/skin/CxSkinButton.h"
 #include "ui/skin/SkinImages.h"
-#include "ui/special/OfferEulaLayout.h"
+#include "ui/offers/OfferEulaLayout.h"
 
 // The offers' licence question before an install run: the offer's picture,
 // texts with two licence links, one tick box per offer and Yes, No and Back.

@@ -13,7 +13,7 @@
 #include "ui/framework/CMemDC.h"
 #include "ui/framework/CPaintDC.h"
 #include "ui/skin/StyleSheet.h"
-#include "ui/special/SpecialPages.h"
+#include "ui/offers/OfferPages.h"
 
 namespace {
 
@@ -64,9 +64,9 @@ void CSpecialDlg::DeferredInit()
     m_entries = m_controller ? AdCatalog(*m_controller).GetAdPathList(L"Special") : std::vector<AdEntry>();
     LogInfo(m_log, L"[OnDeferredInit] %d pages", static_cast<int>(m_entries.size()));
     if (!m_entries.empty()) {
-        if (!SpecialPages::EntryAt(m_entries, m_pageIndex))
+        if (!OfferPages::EntryAt(m_entries, m_pageIndex))
             m_pageIndex = 0;
-        Navigate(SpecialPages::EntryAt(m_entries, m_pageIndex));
+        Navigate(OfferPages::EntryAt(m_entries, m_pageIndex));
         if (m_browser)
             m_browser->ShowWindow(SW_SHOW);
     } else {
@@ -85,7 +85,7 @@ void CSpecialDlg::DeferredInit()
     }
     CreatePageButtons();
     DrawPageSelection(0);
-    if (SpecialPages::EntryAt(m_entries, m_pageIndex)) {
+    if (OfferPages::EntryAt(m_entries, m_pageIndex)) {
         SetTimer(kFirstPageTimer, kFirstPageDelayMs);
         StartPageTimer();
     }
@@ -98,10 +98,10 @@ void CSpecialDlg::CreatePageButtons()
     const StyleSheet* style = AppContext::Style();
     const std::wstring folder = style ? style->LayoutFolder() : std::wstring();
     for (int i = 0; i < count; ++i) {
-        const int x = SpecialPages::PageButtonLeft(i, count);
-        HWND hwnd = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | BS_PUSHBUTTON, x, SpecialPages::kButtonTop,
-                                      SpecialPages::kButtonSize, SpecialPages::kButtonSize, m_hWnd,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(SpecialPages::kFirstPageCommand + i)),
+        const int x = OfferPages::PageButtonLeft(i, count);
+        HWND hwnd = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | BS_PUSHBUTTON, x, OfferPages::kButtonTop,
+                                      OfferPages::kButtonSize, OfferPages::kButtonSize, m_hWnd,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(OfferPages::kFirstPageCommand + i)),
                                       ::GetModuleHandleW(nullptr), nullptr);
         auto button = std::make_unique<CxSkinButton>(this);
         if (!hwnd || !button->SubclassWindow(hwnd)) {
@@ -113,9 +113,9 @@ void CSpecialDlg::CreatePageButtons()
         button->SendMessage(WM_SETFONT, SendMessage(WM_GETFONT), FALSE);
         button->SetSkin(kPageSkin[0], kPageSkin[1], kPageSkin[2], kPageSkin[3], folder);
         if (m_background)
-            button->SetBackgroundPiece(CropBitmap(m_background.Get(), x, SpecialPages::kButtonTop,
-                                                  SpecialPages::kButtonSize, SpecialPages::kButtonSize));
-        if (SpecialPages::PageButtonVisible(count))
+            button->SetBackgroundPiece(CropBitmap(m_background.Get(), x, OfferPages::kButtonTop,
+                                                  OfferPages::kButtonSize, OfferPages::kButtonSize));
+        if (OfferPages::PageButtonVisible(count))
             button->ShowWindow(SW_SHOW);
         m_pageButtons.push_back(std::move(button));
     }
@@ -145,15 +145,15 @@ void CSpecialDlg::Navigate(const AdEntry* entry)
 void CSpecialDlg::StartPageTimer()
 {
     KillTimer(kPageTimer);
-    const AdEntry* entry = SpecialPages::EntryAt(m_entries, m_pageIndex);
-    if (entry && SpecialPages::Rotates(*entry))
+    const AdEntry* entry = OfferPages::EntryAt(m_entries, m_pageIndex);
+    if (entry && OfferPages::Rotates(*entry))
         SetTimer(kPageTimer, static_cast<UINT>(entry->DisplayTime));
 }
 
 void CSpecialDlg::ShowPagePopups(const AdEntry& entry)
 {
-    const SpecialPages::PageLook look =
-        SpecialPages::LookOf(entry, m_optIn && m_optIn->Ticked());
+    const OfferPages::PageLook look =
+        OfferPages::LookOf(entry, m_optIn && m_optIn->Ticked());
     if (m_optIn)
         m_optIn->ShowWindow(look.optInPanel ? SW_SHOWNA : SW_HIDE);
     EnableInstall(look.installEnabled);
@@ -164,9 +164,9 @@ void CSpecialDlg::ShowPagePopups(const AdEntry& entry)
 void CSpecialDlg::Reveal()
 {
     ShowWindow(SW_SHOW);
-    if (!SpecialPages::EntryAt(m_entries, m_pageIndex))
+    if (!OfferPages::EntryAt(m_entries, m_pageIndex))
         m_pageIndex = 0;
-    if (const AdEntry* entry = SpecialPages::EntryAt(m_entries, m_pageIndex))
+    if (const AdEntry* entry = OfferPages::EntryAt(m_entries, m_pageIndex))
         ShowPagePopups(*entry);
 }
 
@@ -176,7 +176,7 @@ void CSpecialDlg::ShowPage(int page)
     m_pageIndex = page;
     // The catalogue may have changed on disk since the last page.
     m_entries = m_controller ? AdCatalog(*m_controller).GetAdPathList(L"Special") : std::vector<AdEntry>();
-    const AdEntry* entry = SpecialPages::EntryAt(m_entries, page);
+    const AdEntry* entry = OfferPages::EntryAt(m_entries, page);
     Navigate(entry);
     if (entry)
         ShowPagePopups(*entry);
@@ -191,7 +191,7 @@ void CSpecialDlg::EnableInstall(bool enable)
 
 void CSpecialDlg::StartInstaller()
 {
-    const AdEntry* entry = SpecialPages::EntryAt(m_entries, m_pageIndex);
+    const AdEntry* entry = OfferPages::EntryAt(m_entries, m_pageIndex);
     if (!entry)
         return;
     SHELLEXECUTEINFOW run{};
@@ -258,10 +258,10 @@ LRESULT CSpecialDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 BOOL CSpecialDlg::OnCommand(WPARAM wParam, LPARAM)
 {
     const int id = LOWORD(wParam);
-    if (HIWORD(wParam) != BN_CLICKED || !SpecialPages::IsClickablePageCommand(id))
+    if (HIWORD(wParam) != BN_CLICKED || !OfferPages::IsClickablePageCommand(id))
         return FALSE;
-    if (SpecialPages::EntryAt(m_entries, id - SpecialPages::kFirstPageCommand))
-        ShowPage(id - SpecialPages::kFirstPageCommand);
+    if (OfferPages::EntryAt(m_entries, id - OfferPages::kFirstPageCommand))
+        ShowPage(id - OfferPages::kFirstPageCommand);
     return TRUE;
 }
 
@@ -269,14 +269,14 @@ bool CSpecialDlg::OnTimer(UINT_PTR id)
 {
     if (id == kPageTimer) {
         KillTimer(kPageTimer);
-        const int next = SpecialPages::NextPage(m_pageIndex, static_cast<int>(m_entries.size()));
+        const int next = OfferPages::NextPage(m_pageIndex, static_cast<int>(m_entries.size()));
         if (next >= 0)
             ShowPage(next);
         return true;
     }
     if (id == kFirstPageTimer) {
         KillTimer(kFirstPageTimer);
-        Navigate(SpecialPages::EntryAt(m_entries, 0));
+        Navigate(OfferPages::EntryAt(m_entries, 0));
         return true;
     }
     return false;

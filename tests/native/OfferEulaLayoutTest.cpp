@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/special/OfferEulaLayout.h"
+#include "ui/offers/OfferEulaLayout.h"
 
 using namespace OfferEulaLayout;
 

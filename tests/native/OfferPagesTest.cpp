@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "ui/special/SpecialPages.h"
+#include "ui/offers/OfferPages.h"
 
-using namespace SpecialPages;
+using namespace OfferPages;
 
 namespace {
 
@@ -17,7 +17,7 @@ AdEntry Page(const wchar_t* image, int showButton, int displayTime)
 
 } // namespace
 
-TEST(SpecialPages, ButtonsCentredAndOnlyFiveClickable)
+TEST(OfferPages, ButtonsCentredAndOnlyFiveClickable)
 {
     EXPECT_EQ(PageButtonLeft(0, 3), 383);
     EXPECT_EQ(PageButtonLeft(1, 3), 415);
@@ -31,7 +31,7 @@ TEST(SpecialPages, ButtonsCentredAndOnlyFiveClickable)
     EXPECT_FALSE(IsClickablePageCommand(1999));
 }
 
-TEST(SpecialPages, RotationStaysInsideAListThatChangedLength)
+TEST(OfferPages, RotationStaysInsideAListThatChangedLength)
 {
     // Six pages: all six in turn, then the first again.
     int page = 0;
@@ -54,7 +54,7 @@ TEST(SpecialPages, RotationStaysInsideAListThatChangedLength)
     EXPECT_FALSE(Rotates(Page(L"c.png", 1, -1000)));
 }
 
-TEST(SpecialPages, OfferPagesFollowTheOptInBox)
+TEST(OfferPages, OfferPagesFollowTheOptInBox)
 {
     const AdEntry offer = Page(L"Ads\\GoogleChrome.png", 1, 1000);
     EXPECT_TRUE(IsOfferPage(offer));

@@ -1,4 +1,4 @@
-#include "ui/special/OfferEulaLayout.h"
+#include "ui/offers/OfferEulaLayout.h"
 
 #include <cwctype>
 

@@ -8,7 +8,7 @@
 // follows, what a page shows. The entry list is read again from disk at
 // every page change and may have changed length since, so every index is
 // checked against the list it is used with.
-namespace SpecialPages {
+namespace OfferPages {
 
 constexpr int kFirstPageCommand = 2000;
 // Only the first five page buttons react to clicks.
@@ -41,4 +41,4 @@ struct PageLook {
 };
 PageLook LookOf(const AdEntry& entry, bool optInTicked);
 
-} // namespace SpecialPages
+} // namespace OfferPages

@@ -1,6 +1,6 @@
-#include "ui/special/SpecialPages.h"
+#include "ui/offers/OfferPages.h"
 
-namespace SpecialPages {
+namespace OfferPages {
 
 int PageButtonLeft(int i, int count)
 {
@@ -56,4 +56,4 @@ PageLook LookOf(const AdEntry& entry, bool optInTicked)
     return look;
 }
 
-} // namespace SpecialPages
+} // namespace OfferPages
