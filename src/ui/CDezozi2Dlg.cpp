@@ -329,13 +329,14 @@ RECT CDezozi2Dlg::HighlightRectFor(int tab) const
 
 void CDezozi2Dlg::EnableMainButtons(bool on, bool keepCloseDisabled)
 {
-    for (auto& tab : m_tabs)
-        tab->EnableWindow(on);
     for (CxSkinButton* button : {&m_contact, &m_fileList, &m_video})
         button->EnableWindow(on);
     // Unattended runs cannot be closed or minimised by hand.
     for (CxSkinButton* button : {&m_close, &m_minimize})
         button->EnableWindow(on && !keepCloseDisabled);
+    // Tabs last: once they are all enabled, so is everything else.
+    for (auto& tab : m_tabs)
+        tab->EnableWindow(on);
 }
 
 void CDezozi2Dlg::StartStartupWorker()

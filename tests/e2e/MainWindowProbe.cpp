@@ -55,14 +55,19 @@ HWND MainWindowProbe::WaitVisible(DWORD timeoutMs)
     return m_window;
 }
 
-bool MainWindowProbe::AnyTabEnabled() const
+bool MainWindowProbe::TabsEnabled() const
 {
+    // The window enables its tabs one after another; all of them mark ready.
+    int visible = 0;
     for (int id : kTabIds) {
         HWND tab = GetDlgItem(m_window, id);
-        if (tab && IsWindowVisible(tab) && IsWindowEnabled(tab))
-            return true;
+        if (!tab || !IsWindowVisible(tab))
+            continue;
+        if (!IsWindowEnabled(tab))
+            return false;
+        ++visible;
     }
-    return false;
+    return visible > 0;
 }
 
 bool MainWindowProbe::WaitReady(DWORD timeoutMs)
@@ -71,7 +76,7 @@ bool MainWindowProbe::WaitReady(DWORD timeoutMs)
     if (!m_window && !WaitVisible(timeoutMs))
         return false;
     while (GetTickCount64() < end) {
-        if (AnyTabEnabled())
+        if (TabsEnabled())
             return true;
         Sleep(WindowFinder::kPollMs);
     }

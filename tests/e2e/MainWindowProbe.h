@@ -44,7 +44,7 @@ public:
 private:
     // A visible or hidden pop-up owned by the main window of this size.
     HWND OwnedPopup(int width, int height) const;
-    bool AnyTabEnabled() const;
+    bool TabsEnabled() const;
 
     ProcessRunner m_runner;
     HWND m_window = nullptr;
