@@ -82,7 +82,6 @@ CDezozi2Dlg::~CDezozi2Dlg()
 {
     // The start-up thread must be gone before what it works on.
     m_startup.reset();
-    m_taskRemoval.reset();
     if (m_bigIcon)
         ::DestroyIcon(m_bigIcon);
     if (m_smallIcon)
@@ -127,8 +126,8 @@ BOOL CDezozi2Dlg::OnInitDialog()
         m_controller->MainWnd = m_hWnd;
     LogDebug(m_log, L"[OnInitDialog] Enter");
     // A resume task runs once: whatever the mode, this start removes it.
-    m_taskRemoval = std::make_unique<ResumeTaskRemoval>(m_controller);
-    m_taskRemoval->Start();
+    if (m_controller)
+        m_controller->DeleteResumeTaskMeanwhile();
     MakeBorderless();
     ModifyStyleEx(0, WS_EX_APPWINDOW);
     SetWindowIcons();
@@ -342,8 +341,6 @@ void CDezozi2Dlg::StartStartupWorker()
     for (int tab = 0; tab < MainLayout::kTabCount; ++tab)
         windows.tabs[static_cast<size_t>(tab)] = m_tabs[static_cast<size_t>(tab)]->m_hWnd;
     m_startup = std::make_unique<StartupWorker>(m_controller, windows, &m_mayShow);
-    if (m_taskRemoval)
-        m_startup->HandOverAfter(m_taskRemoval->Finished());
     m_startup->Start();
 }
 
@@ -769,7 +766,6 @@ bool CDezozi2Dlg::OnDestroy()
     KillTimer(kResolutionTimer);
     KillTimer(kRevealSpecialTimer);
     m_startup.reset();
-    m_taskRemoval.reset();
     m_zOrderKeeper.Clear();
     m_dlgMainHighlight.reset();
     m_dlgLoading.reset();

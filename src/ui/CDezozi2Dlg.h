@@ -7,7 +7,6 @@
 #include "ui/framework/CDialogEx.h"
 #include "ui/framework/GdiObject.h"
 #include "ui/main/MainLayout.h"
-#include "ui/main/ResumeTaskRemoval.h"
 #include "ui/main/StartupWorker.h"
 #include "probes/ResolutionWatch.h"
 #include "probes/ZOrderKeeper.h"
@@ -138,5 +137,4 @@ private:
     ResolutionWatch m_resolutionWatch;
     ZOrderKeeper m_zOrderKeeper;
     std::unique_ptr<StartupWorker> m_startup;
-    std::unique_ptr<ResumeTaskRemoval> m_taskRemoval;
 };

@@ -85,10 +85,6 @@ void StartupWorker::Run()
     if (Stopping())
         return;
     m_controller->PrepareLoaderFolder();
-    // Work started alongside (the leftover task's removal) ends before the
-    // user can start a run that would register a new task.
-    if (m_handOverAfter)
-        ::WaitForSingleObject(m_handOverAfter, INFINITE);
     ::PostMessageW(m_windows.main, MSG_DEFERRED_INIT, 0, 0);
 }
 

@@ -42,8 +42,6 @@ public:
     // now rather than leave an invisible program. False in that case.
     bool Start();
     bool Running() const;
-    // MSG_DEFERRED_INIT waits for this handle (null: no wait); set before Start.
-    void HandOverAfter(HANDLE work) { m_handOverAfter = work; }
     const Outcome& Result() const { return m_outcome; }
 
 private:
@@ -57,6 +55,5 @@ private:
     std::atomic<bool>* m_mayShow;
     std::atomic<bool> m_stop{false};
     HANDLE m_thread = nullptr;
-    HANDLE m_handOverAfter = nullptr;
     Outcome m_outcome;
 };
