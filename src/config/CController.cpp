@@ -25,6 +25,7 @@ CController::~CController()
 {
     // The runs use the items, the record and the logger: they end first.
     StopRuns();
+    WaitForTaskRemoval();
     Items.Clear(); // the engine objects write to the record; they go first
     m_record.reset();
     CInfoTracker::Instance().ReleaseLogger(m_log);
@@ -104,6 +105,8 @@ void CController::WriteErrorTag()
 
 void CController::AddScheduleTask(const std::wstring& arguments)
 {
+    // A removal still under way would take the new task with it.
+    WaitForTaskRemoval();
     ResumeTask(Paths, m_styleSheet->LayoutFolder()).AddScheduleTask(arguments);
 }
 
@@ -115,6 +118,20 @@ void CController::PrepareLoaderFolder()
 void CController::DeleteResumeTask()
 {
     ResumeTask(Paths, m_styleSheet->LayoutFolder()).DeleteLeftoverTask();
+}
+
+void CController::DeleteResumeTaskMeanwhile()
+{
+    std::lock_guard<std::mutex> guard(m_taskRemovalLock);
+    m_taskRemoval.Stop();
+    if (!m_taskRemoval.Start([this](void*) { DeleteResumeTask(); }))
+        DeleteResumeTask();
+}
+
+void CController::WaitForTaskRemoval()
+{
+    std::lock_guard<std::mutex> guard(m_taskRemovalLock);
+    m_taskRemoval.Stop();
 }
 
 namespace {

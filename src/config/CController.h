@@ -2,11 +2,13 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "config/SoftwareList.h"
 #include "engine/NotifyCallBack.h"
 #include "engine/SwRunWorker.h"
+#include "engine/WatcherThread.h"
 #include "log/Logger.h"
 #include "session/SessionPaths.h"
 
@@ -55,6 +57,9 @@ public:
     void PrepareLoaderFolder();
     // The resume task of an earlier run removed (at every start).
     void DeleteResumeTask();
+    // The same on a thread of its own: the task service may take seconds to
+    // answer its first call. AddScheduleTask and the destructor wait for it.
+    void DeleteResumeTaskMeanwhile();
     // Where result files and loader live; the running program's by default.
     SessionPaths Paths;
     // Elapsed seconds of the run: the installing view counts, the run's worker reads.
@@ -105,9 +110,13 @@ public:
     // --- end of run block ---
 
 private:
+    void WaitForTaskRemoval();
+
     Logger* m_log = nullptr;
     std::unique_ptr<StyleSheet> m_styleSheet;
     std::unique_ptr<ProgressRecord> m_record;
+    std::mutex m_taskRemovalLock;
+    WatcherThread m_taskRemoval;
 
     friend class LayoutSelection;
 };

@@ -131,7 +131,7 @@ BOOL CDezozi2Dlg::OnInitDialog()
     LogDebug(m_log, L"[OnInitDialog] Enter");
     // A resume task runs once: whatever the mode, this start removes it.
     if (m_controller)
-        m_controller->DeleteResumeTask();
+        m_controller->DeleteResumeTaskMeanwhile();
     MakeBorderless();
     ModifyStyleEx(0, WS_EX_APPWINDOW);
     SetWindowIcons();

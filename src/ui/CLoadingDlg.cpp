@@ -20,13 +20,8 @@ void CLoadingDlg::OnInitOverlay()
 {
     m_controller = AppContext::Controller();
     StyleSheet* style = AppContext::Style();
-    std::wstring folder = style ? style->LayoutFolder() : std::wstring();
-    m_background.Reset(LoadPngBitmap(folder + L"singlelist_bg.png"));
-    for (int n = 1; n <= LoadingFrames::kCount; ++n) {
-        CContourBitmap& frame = m_frames[static_cast<size_t>(n - 1)];
-        frame.Reset(LoadPngBitmap(folder + L"Loading\\" + LoadingFrames::FileName(n)));
-        frame.m_blend = m_blend;
-    }
+    m_folder = style ? style->LayoutFolder() : std::wstring();
+    m_background.Reset(LoadPngBitmap(m_folder + L"singlelist_bg.png"));
     // Created hidden: the timer starts when the window is shown.
     if (IsWindowVisible())
         StartAnimation();
@@ -38,6 +33,17 @@ LRESULT CLoadingDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg == MSG_DEFERRED_INIT)
         return 0; // nothing is left to set up
     return CSkinOverlayDlg::WindowProc(msg, wParam, lParam);
+}
+
+CContourBitmap& CLoadingDlg::Frame(int index)
+{
+    const size_t slot = static_cast<size_t>(index);
+    if (!m_frameRead[slot]) {
+        m_frameRead[slot] = true;
+        m_frames[slot].Reset(LoadPngBitmap(m_folder + L"Loading\\" + LoadingFrames::FileName(index + 1)));
+        m_frames[slot].m_blend = m_blend;
+    }
+    return m_frames[slot];
 }
 
 void CLoadingDlg::StartAnimation()
@@ -89,8 +95,8 @@ bool CLoadingDlg::OnPaint()
         return true;
     CMemDC mem(dc, size);
     mem.Draw(m_background, 0, 0);
-    if (m_frameIndex < static_cast<int>(m_frames.size()))
-        m_frames[static_cast<size_t>(m_frameIndex)].Draw(mem, kFrameRect.left, kFrameRect.top);
+    if (m_frameIndex >= 0 && m_frameIndex < static_cast<int>(m_frames.size()))
+        Frame(m_frameIndex).Draw(mem, kFrameRect.left, kFrameRect.top);
     return true;
 }
 

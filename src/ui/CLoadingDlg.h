@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "log/ScopedLogger.h"
 #include "ui/CSkinOverlayDlg.h"
@@ -41,11 +42,16 @@ protected:
 private:
     void StartAnimation();
     void StopAnimation();
+    // Frame index, decoded when first drawn: the window shows at once and
+    // the decoding spreads over the animation's first round.
+    CContourBitmap& Frame(int index);
 
     ScopedLogger m_log{L"CLoadingDlg"};
     CController* m_controller = nullptr;
     CBitmap m_background;
+    std::wstring m_folder;
     std::array<CContourBitmap, LoadingFrames::kCount> m_frames;
+    std::array<bool, LoadingFrames::kCount> m_frameRead{};
     int m_frameIndex = 0;
     bool m_animating = false;
     BLENDFUNCTION m_blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};

@@ -65,9 +65,14 @@ void CShadowDlg::OnInitOverlay()
     m_controller = AppContext::Controller();
     const StyleSheet* style = m_controller ? m_controller->GetStyleSheet() : nullptr;
     const std::wstring folder = style ? style->LayoutFolder() : std::wstring();
-    m_whole.Reset(LoadPngBitmap(folder + L"main_shadow.png"));
-    for (int i = 0; i < FramePieces::kPieceCount; ++i)
-        m_pieces[i].Reset(LoadPngBitmap(folder + kPieceFiles[i]));
+    // Only the pictures of this shadow's kind: the other kind's decoding
+    // costs the start-up of every window with a shadow.
+    if (m_nineSlice) {
+        for (int i = 0; i < FramePieces::kPieceCount; ++i)
+            m_pieces[i].Reset(LoadPngBitmap(folder + kPieceFiles[i]));
+    } else {
+        m_whole.Reset(LoadPngBitmap(folder + L"main_shadow.png"));
+    }
     ModifyStyleEx(0, WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE);
 }
 

@@ -271,6 +271,28 @@ TEST_F(ResumeAfterRestartTest, DescriptionWithoutLibraryAndUnwritableDescription
     EXPECT_FALSE(TaskExists(kTask));
 }
 
+TEST_F(ResumeAfterRestartTest, LeftoverTaskRemovedAlongsideNeverTakesANewOne)
+{
+    controller.AddScheduleTask(L" -contd -i 01");
+    ASSERT_TRUE(TaskExists(kTask));
+    // A registration right after the start waits for the removal, so the
+    // task it makes survives.
+    controller.DeleteResumeTaskMeanwhile();
+    controller.AddScheduleTask(L" -contd -i 02");
+    EXPECT_TRUE(TaskExists(kTask));
+    EXPECT_EQ(Description(L"Param"), L"-contd -i 02");
+
+    // Left alone, the removal ends by the controller's end at the latest.
+    {
+        CController starting;
+        starting.Paths = controller.Paths;
+        starting.GetStyleSheet()->SetLayoutFolder(folder / L"Disc\\Layout\\Blue\\");
+        starting.DeleteResumeTaskMeanwhile();
+        starting.DeleteResumeTaskMeanwhile(); // a second start waits for the first
+    }
+    EXPECT_FALSE(TaskExists(kTask));
+}
+
 TEST_F(ResumeAfterRestartTest, LoaderFolderIsRebuiltFromTheDisc)
 {
     const std::wstring disc = folder / L"Disc\\Pavv2Load\\";

@@ -3,6 +3,8 @@
 #include <gdiplus.h>
 
 #include <mutex>
+
+#include "ui/framework/GdiObject.h"
 #include <utility>
 
 namespace {
@@ -63,11 +65,40 @@ SIZE GdiplusImage::Size() const
     return SIZE{static_cast<LONG>(width), static_cast<LONG>(height)};
 }
 
+HBITMAP GdiplusImage::CopyPremultipliedPixels(SIZE size) const
+{
+    Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
+    if (Flat::GdipGetImageType(m_image, &type) != Gdiplus::Ok || type != Gdiplus::ImageTypeBitmap)
+        return nullptr;
+    void* bits = nullptr;
+    HBITMAP result = CBitmap::CreateDib32(size.cx, size.cy, &bits);
+    if (!result)
+        return nullptr;
+    // GDI+ converts straight into the section's rows: no drawing pass.
+    Gdiplus::BitmapData data{};
+    data.Width = static_cast<UINT>(size.cx);
+    data.Height = static_cast<UINT>(size.cy);
+    data.Stride = size.cx * 4;
+    data.PixelFormat = PixelFormat32bppPARGB;
+    data.Scan0 = bits;
+    const Gdiplus::GpRect rect(0, 0, size.cx, size.cy);
+    auto* bitmap = static_cast<Gdiplus::GpBitmap*>(m_image);
+    if (Flat::GdipBitmapLockBits(bitmap, &rect, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                                 PixelFormat32bppPARGB, &data) != Gdiplus::Ok) {
+        ::DeleteObject(result);
+        return nullptr;
+    }
+    Flat::GdipBitmapUnlockBits(bitmap, &data);
+    return result;
+}
+
 HBITMAP GdiplusImage::ToPremultipliedBitmap() const
 {
     SIZE size = Size();
     if (size.cx <= 0 || size.cy <= 0)
         return nullptr;
+    if (HBITMAP copied = CopyPremultipliedPixels(size))
+        return copied;
     Gdiplus::GpBitmap* canvas = nullptr;
     if (Flat::GdipCreateBitmapFromScan0(size.cx, size.cy, 0, PixelFormat32bppPARGB, nullptr, &canvas) !=
         Gdiplus::Ok)

@@ -31,5 +31,8 @@ public:
     bool DrawTo(HDC dc, const RECT& rect) const;
 
 private:
+    // The pixels converted by GDI+ itself; null for what is not a bitmap.
+    HBITMAP CopyPremultipliedPixels(SIZE size) const;
+
     Gdiplus::GpImage* m_image = nullptr;
 };

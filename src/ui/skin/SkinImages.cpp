@@ -4,6 +4,7 @@
 
 #include "services/FileExists.h"
 #include "ui/framework/GdiplusImage.h"
+#include "ui/skin/SkinImageCache.h"
 
 HBITMAP LoadPngBitmap(const std::wstring& path)
 {
@@ -13,8 +14,7 @@ HBITMAP LoadPngBitmap(const std::wstring& path)
     std::wstring bounded = path.substr(0, MAX_PATH - 1);
     if (!FileExists(bounded))
         return nullptr;
-    GdiplusImage image = GdiplusImage::FromFile(bounded);
-    return image ? image.ToPremultipliedBitmap() : nullptr;
+    return SkinImageCache::Instance().Load(bounded);
 }
 
 HBITMAP CropBitmap(HBITMAP bitmap, int x, int y, int width, int height)
