@@ -22,7 +22,6 @@ namespace {
 
 constexpr const wchar_t* kSection = L"LISTDLG";
 constexpr UINT kTipDelayMs = 600;
-constexpr UINT kFadeMs = 5;
 
 RECT ToRect(const ManualLayout::Box& box)
 {
@@ -119,6 +118,7 @@ void CManualDocDlg::CreateScrollComponent()
 {
     if (m_scroll) {
         m_scroll->PostMessage(WM_CLOSE);
+        m_fade.SetWindows(nullptr, nullptr);
         m_scroll.reset();
     }
     WindowPtr<CListComponentDlg> scroll(new CListComponentDlg());
@@ -132,7 +132,8 @@ void CManualDocDlg::CreateScrollComponent()
     if (StyleSheet* style = AppContext::Style())
         scroll->SetBackgroundColor(style->GetColor(kSection, L"List_Highlight_Color"));
     m_scroll = std::move(scroll);
-    SetScrollOpacity(0);
+    m_fade.SetWindows(m_hWnd, m_scroll->m_hWnd);
+    m_fade.Hide();
 
     HWND list = m_scroll->List().m_hWnd;
     const std::wstring column = Translate(L"Discription");
@@ -265,15 +266,7 @@ bool CManualDocDlg::OnMouseMove(UINT, POINT pt)
     } else {
         HideHighlightAndTip();
     }
-    if (ManualLayout::KeepsScrollShown(pt.x, pt.y)) {
-        if (m_fading) {
-            KillTimer(kFadeTimer);
-            m_fading = false;
-        }
-        SetScrollOpacity(100);
-    } else if (!m_fading && m_scrollOpacity > 0) {
-        m_fading = SetTimer(kFadeTimer, kFadeMs) != 0;
-    }
+    m_fade.Track(ManualLayout::KeepsScrollShown(pt.x, pt.y));
     return false;
 }
 
@@ -290,18 +283,7 @@ void CManualDocDlg::HideHighlightAndTip()
 void CManualDocDlg::HideHoverPopups()
 {
     HideHighlightAndTip();
-    if (m_fading) {
-        KillTimer(kFadeTimer);
-        m_fading = false;
-    }
-    SetScrollOpacity(0);
-}
-
-void CManualDocDlg::SetScrollOpacity(int percent)
-{
-    m_scrollOpacity = percent < 0 ? 0 : percent > 100 ? 100 : percent;
-    if (m_scroll)
-        LayeredWindow::SetConstantAlpha(m_scroll->m_hWnd, static_cast<BYTE>(m_scrollOpacity * 255 / 100));
+    m_fade.Hide();
 }
 
 bool CManualDocDlg::OnLButtonDown(UINT, POINT)
@@ -328,15 +310,7 @@ bool CManualDocDlg::OnTimer(UINT_PTR id)
         ShowTip();
         return true;
     }
-    if (id == kFadeTimer) {
-        SetScrollOpacity(ManualLayout::FadeStep(m_scrollOpacity));
-        if (m_scrollOpacity == 0) {
-            KillTimer(kFadeTimer);
-            m_fading = false;
-        }
-        return true;
-    }
-    return false;
+    return m_fade.OnTimer(id);
 }
 
 void CManualDocDlg::ShowTip()
@@ -408,7 +382,7 @@ LRESULT CManualDocDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 bool CManualDocDlg::OnDestroy()
 {
     KillTimer(kTipTimer);
-    KillTimer(kFadeTimer);
+    m_fade.SetWindows(nullptr, nullptr);
     m_scroll.reset();
     m_tooltip.reset();
     m_highlight.reset();

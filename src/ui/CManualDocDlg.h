@@ -6,7 +6,9 @@
 #include "log/ScopedLogger.h"
 #include "ui/framework/CDialogEx.h"
 #include "ui/framework/GdiObject.h"
+#include "ui/manual/ManualLayout.h"
 #include "ui/manual/ManualRows.h"
+#include "ui/skin/ScrollFade.h"
 #include "ui/skin/SkinImages.h"
 
 class CController;
@@ -38,6 +40,7 @@ public:
     const ManualRows& Rows() const { return m_rows; }
 
     enum : UINT_PTR { kTipTimer = 1, kFadeTimer = 3 };
+    static constexpr UINT kFadePeriodMs = 5;
 
 protected:
     BOOL OnInitDialog() override;
@@ -61,7 +64,6 @@ private:
     void OnDeferredInit();
     void OnFirstRowChanged(int firstRow);
     void HideHighlightAndTip();
-    void SetScrollOpacity(int percent);
     void ApplyHighlightLook(const wchar_t* colorKey, const wchar_t* alphaKey);
     void ShowTip();
     std::wstring HeaderText(int section) const;
@@ -75,8 +77,7 @@ private:
     std::vector<std::wstring> m_descriptions;
     int m_firstVisible = 0;
     int m_hovered = -1;
-    int m_scrollOpacity = 0;
-    bool m_fading = false;
+    ScrollFade m_fade{kFadeTimer, kFadePeriodMs, ManualLayout::kFadeStep};
     RECT m_tipRect{};
 
     WindowPtr<CHighlightDlg> m_highlight;

@@ -26,9 +26,7 @@
 namespace {
 
 constexpr wchar_t kSection[] = L"LISTDLG";
-constexpr int kFadeStep = 5;
 constexpr UINT kTipDelayMs = 600;
-constexpr UINT kFadePeriodMs = 5;
 
 struct HeaderPlace {
     int id;
@@ -256,7 +254,7 @@ int CSingleListDlg::RebuildRows()
     m_firstVisible = 0;
     m_keyRow = -1;
     m_tipRow = -1;
-    SetHostOpacity(0);
+    m_fade.Hide();
     RepaintRows();
     PlaceScrollHost();
     PostMessage(MSG_DEFERRED_INIT);
@@ -267,6 +265,7 @@ void CSingleListDlg::CreateScrollHost()
 {
     if (m_host) {
         m_host->PostMessage(WM_CLOSE);
+        m_fade.SetWindows(nullptr, nullptr);
         m_host.reset();
     }
     WindowPtr<CListComponentDlg> host(new CListComponentDlg());
@@ -282,6 +281,7 @@ void CSingleListDlg::CreateScrollHost()
         host->SetBackgroundColor(style->GetColor(kSection, L"List_Highlight_Color"));
     host->m_ownerWindow = m_hWnd;
     m_host = std::move(host);
+    m_fade.SetWindows(m_hWnd, m_host->m_hWnd);
 }
 
 void CSingleListDlg::PlaceScrollHost()
@@ -449,26 +449,9 @@ void CSingleListDlg::HideHighlightAndTip()
         m_tooltip->ShowWindow(SW_HIDE);
 }
 
-void CSingleListDlg::SetHostOpacity(int percent)
-{
-    m_hostOpacity = percent < 0 ? 0 : percent > 100 ? 100 : percent;
-    if (m_host)
-        LayeredWindow::SetConstantAlpha(m_host->m_hWnd, static_cast<BYTE>(m_hostOpacity * 255 / 100));
-}
-
 void CSingleListDlg::UpdateFade(POINT pt)
 {
-    const bool overRows = pt.x > ListKind::kOpaqueFromX && m_kind.VisibleRowAt(pt.y) >= 0;
-    if (overRows) {
-        if (m_fading) {
-            KillTimer(kFadeTimer);
-            m_fading = false;
-        }
-        if (m_hostOpacity != 100)
-            SetHostOpacity(100);
-    } else if (!m_fading && m_hostOpacity > 0) {
-        m_fading = SetTimer(kFadeTimer, kFadePeriodMs) != 0;
-    }
+    m_fade.Track(pt.x > ListKind::kOpaqueFromX && m_kind.VisibleRowAt(pt.y) >= 0);
 }
 
 void CSingleListDlg::UpdateHotBox(POINT pt)
@@ -748,7 +731,7 @@ void CSingleListDlg::HideHoverPopups()
 {
     KillTimer(kTipTimer);
     HideHighlightAndTip();
-    SetHostOpacity(0);
+    m_fade.Hide();
 }
 
 // --- Messages ---
@@ -789,21 +772,13 @@ bool CSingleListDlg::OnTimer(UINT_PTR id)
         }
         return true;
     }
-    if (id == kFadeTimer) {
-        SetHostOpacity(m_hostOpacity - kFadeStep);
-        if (m_hostOpacity == 0) {
-            KillTimer(kFadeTimer);
-            m_fading = false;
-        }
-        return true;
-    }
-    return false;
+    return m_fade.OnTimer(id);
 }
 
 bool CSingleListDlg::OnDestroy()
 {
     KillTimer(kTipTimer);
-    KillTimer(kFadeTimer);
+    m_fade.SetWindows(nullptr, nullptr);
     for (HWND& tip : m_headerTips) {
         if (tip)
             ::DestroyWindow(tip);

@@ -12,6 +12,7 @@
 #include "ui/list/ListRowStore.h"
 #include "ui/list/RowModel.h"
 #include "ui/skin/CxSkinButton.h"
+#include "ui/skin/ScrollFade.h"
 
 class CController;
 class CHighlightDlg;
@@ -58,6 +59,8 @@ public:
 
     // Timer ids.
     enum : UINT_PTR { kTipTimer = 1, kFadeTimer = 3 };
+    static constexpr UINT kFadePeriodMs = 5;
+    static constexpr int kFadeStep = 5;
 
 protected:
     BOOL OnInitDialog() override;
@@ -97,7 +100,6 @@ private:
     void HoverRow(int visible, int x);
     void ShowHighlightAt(int visible);
     void HideHighlightAndTip();
-    void SetHostOpacity(int percent);
     void UpdateFade(POINT pt);
     void UpdateHotBox(POINT pt);
     // A click or Space on a row: groups, dependencies, the Install button.
@@ -123,8 +125,7 @@ private:
     int m_keyRow = -1;   // the row the keyboard highlights
     int m_tipRow = -1;   // the row the tool tip was last filled for
     int m_needInstall = 0;
-    int m_hostOpacity = 0;
-    bool m_fading = false;
+    ScrollFade m_fade{kFadeTimer, kFadePeriodMs, kFadeStep};
     RECT m_tipRect{};
     WindowPtr<CListComponentDlg> m_host;
     WindowPtr<CHighlightDlg> m_highlight;

@@ -77,12 +77,4 @@ TEST(ManualLayout, HoverPaintAndFade)
     EXPECT_EQ(ManualLayout::HighlightRect(1), (ManualLayout::Box{17, 48, 824, 79}));
     EXPECT_EQ(ManualLayout::IconPlace(3).top, 18 + 93);
 
-    int opacity = 100;
-    int steps = 0;
-    while (opacity > 0 && steps < 100) {
-        opacity = ManualLayout::FadeStep(opacity);
-        ++steps;
-    }
-    EXPECT_EQ(steps, 20);
-    EXPECT_EQ(ManualLayout::FadeStep(3), 0);
 }

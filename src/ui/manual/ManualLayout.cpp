@@ -42,8 +42,3 @@ ManualLayout::Box ManualLayout::HighlightRect(int visibleRow)
     const int top = kRowsArea.top + kRowHeight * visibleRow;
     return Box{kHighlightLeft, top, kHighlightRight, top + kRowHeight};
 }
-
-int ManualLayout::FadeStep(int opacity)
-{
-    return std::max(0, opacity - kFadeStep);
-}

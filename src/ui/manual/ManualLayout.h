@@ -43,6 +43,4 @@ public:
     static Box IconPlace(int visibleRow);
     static Box TextRect(int visibleRow, bool header);
     static Box HighlightRect(int visibleRow);
-    // The opacity after one fade step, never below 0.
-    static int FadeStep(int opacity);
 };
