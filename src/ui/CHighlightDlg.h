@@ -10,6 +10,12 @@ class CHighlightDlg : public CSkinOverlayDlg {
 public:
     CHighlightDlg();
 
+    // A row highlight for owner's list: the focus goes back to owner, and
+    // with passClicks the clicks too; list colours. Null if not created.
+    static WindowPtr<CHighlightDlg> CreateForRows(CWnd* owner, bool passClicks);
+    // The list's highlight colour and opacity, for a pressed row or not.
+    void ApplyRowLook(bool pressed);
+
     void SetFocusOwner(HWND owner) { m_focusOwner = owner; }
     void SetClickTarget(HWND target) { m_clickTarget = target; }
     void SetPassButtonDown(bool pass) { m_passButtonDown = pass; }

@@ -39,7 +39,8 @@ BOOL CManualDocDlg::OnInitDialog()
     // A child: the borderless helper would make it a pop-up without a parent.
     CDialogEx::OnInitDialog();
     m_controller = AppContext::Controller();
-    CreateHighlight();
+    // Clicks on the highlight are clicks on the row under it.
+    m_highlight = CHighlightDlg::CreateForRows(this, true);
     m_tooltip.reset(new CTooltipDlg());
     if (!m_tooltip->Create(this))
         m_tooltip.reset();
@@ -50,28 +51,10 @@ BOOL CManualDocDlg::OnInitDialog()
     return TRUE;
 }
 
-void CManualDocDlg::CreateHighlight()
+void CManualDocDlg::ApplyHighlightLook(bool pressed)
 {
-    m_highlight.reset(new CHighlightDlg());
-    if (!m_highlight->Create(this)) {
-        m_highlight.reset();
-        return;
-    }
-    m_highlight->SetFocusOwner(m_hWnd);
-    // Clicks on the highlight are clicks on the row under it.
-    m_highlight->SetClickTarget(m_hWnd);
-    m_highlight->SetPassButtonDown(true);
-    ApplyHighlightLook(L"List_Highlight_Color", L"List_Highlight_Alpha");
-}
-
-void CManualDocDlg::ApplyHighlightLook(const wchar_t* colorKey, const wchar_t* alphaKey)
-{
-    StyleSheet* style = AppContext::Style();
-    if (!m_highlight || !style)
-        return;
-    m_highlight->SetBackgroundColor(style->GetColor(kSection, colorKey));
-    LayeredWindow::SetConstantAlpha(m_highlight->m_hWnd, LayeredWindow::PercentToAlpha(style->GetInt(kSection, alphaKey)));
-    m_highlight->Invalidate();
+    if (m_highlight)
+        m_highlight->ApplyRowLook(pressed);
 }
 
 void CManualDocDlg::BuildRows()
@@ -288,7 +271,7 @@ void CManualDocDlg::HideHoverPopups()
 
 bool CManualDocDlg::OnLButtonDown(UINT, POINT)
 {
-    ApplyHighlightLook(L"List_Highlight_Down_Color", L"List_Highlight_Down_Alpha");
+    ApplyHighlightLook(true);
     return false;
 }
 
@@ -299,7 +282,7 @@ bool CManualDocDlg::OnLButtonUp(UINT, POINT)
         LogInfo(m_log, L"[OnLButtonUp] run item %d", itemNo);
         ::PostMessageW(GetParent(), MSG_INSTALL_SINGLE, static_cast<WPARAM>(itemNo), 0);
     }
-    ApplyHighlightLook(L"List_Highlight_Color", L"List_Highlight_Alpha");
+    ApplyHighlightLook(false);
     return false;
 }
 

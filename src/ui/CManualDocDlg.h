@@ -56,7 +56,6 @@ protected:
     bool OnDestroy() override;
 
 private:
-    void CreateHighlight();
     void CreateScrollComponent();
     void PlaceScroll(int top, int extraHeight);
     void LoadImages();
@@ -64,7 +63,7 @@ private:
     void OnDeferredInit();
     void OnFirstRowChanged(int firstRow);
     void HideHighlightAndTip();
-    void ApplyHighlightLook(const wchar_t* colorKey, const wchar_t* alphaKey);
+    void ApplyHighlightLook(bool pressed);
     void ShowTip();
     std::wstring HeaderText(int section) const;
     void DrawRows(HDC dc) const;

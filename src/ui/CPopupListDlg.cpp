@@ -36,7 +36,7 @@ BOOL CPopupListDlg::OnInitDialog()
     m_visibleRows = PopupLayout::kVisibleRows;
     m_buttons.Bind(this);
 
-    CreateHighlight();
+    m_highlight = CHighlightDlg::CreateForRows(this, true);
     CreateRowHost();
     const StyleSheet* style = AppContext::Style();
     m_frame.Load(style ? style->LayoutFolder() : std::wstring());
@@ -45,26 +45,10 @@ BOOL CPopupListDlg::OnInitDialog()
     return TRUE;
 }
 
-void CPopupListDlg::CreateHighlight()
+void CPopupListDlg::ColourHighlight(bool pressed)
 {
-    m_highlight.reset(new CHighlightDlg());
-    if (!m_highlight->Create(this)) {
-        m_highlight.reset();
-        return;
-    }
-    m_highlight->SetFocusOwner(m_hWnd);
-    m_highlight->SetClickTarget(m_hWnd);
-    m_highlight->SetPassButtonDown(true);
-    ColourHighlight(L"List_Highlight_Color", L"List_Highlight_Alpha");
-}
-
-void CPopupListDlg::ColourHighlight(const wchar_t* colorKey, const wchar_t* alphaKey)
-{
-    const StyleSheet* style = AppContext::Style();
-    if (!m_highlight || !style)
-        return;
-    m_highlight->SetBackgroundColor(style->GetColor(L"LISTDLG", colorKey));
-    LayeredWindow::SetConstantAlpha(*m_highlight, LayeredWindow::PercentToAlpha(style->GetInt(L"LISTDLG", alphaKey)));
+    if (m_highlight)
+        m_highlight->ApplyRowLook(pressed);
 }
 
 void CPopupListDlg::CreateRowHost()
@@ -224,7 +208,7 @@ bool CPopupListDlg::OnLButtonDown(UINT, POINT pt)
 {
     // (0, 0) is the highlight passing its press on.
     if (pt.x == 0 && pt.y == 0) {
-        ColourHighlight(L"List_Highlight_Down_Color", L"List_Highlight_Down_Alpha");
+        ColourHighlight(true);
     } else if (pt.y < 41) {
         POINT screen = pt;
         ::ClientToScreen(m_hWnd, &screen);
@@ -242,7 +226,7 @@ bool CPopupListDlg::OnLButtonUp(UINT, POINT)
         if (!main || !::PostMessageW(main, MSG_INSTALL_SINGLE, static_cast<WPARAM>(itemNo), 0))
             LogError(m_log, L"[OnLButtonUp] MSG_INSTALL_SINGLE for item %d not posted", itemNo);
     }
-    ColourHighlight(L"List_Highlight_Color", L"List_Highlight_Alpha");
+    ColourHighlight(false);
     return true;
 }
 

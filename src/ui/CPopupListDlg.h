@@ -49,11 +49,10 @@ protected:
     bool OnDestroy() override;
 
 private:
-    void CreateHighlight();
     void CreateRowHost();
     void SetUp();
     // The highlight in its resting or its pressed look.
-    void ColourHighlight(const wchar_t* colorKey, const wchar_t* alphaKey);
+    void ColourHighlight(bool pressed);
     void HideHighlight();
 
     ScopedLogger m_log{L"CPopupListDlg"};

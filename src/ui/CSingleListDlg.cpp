@@ -85,18 +85,7 @@ BOOL CSingleListDlg::OnInitDialog()
 
 void CSingleListDlg::CreatePopups()
 {
-    StyleSheet* style = AppContext::Style();
-    m_highlight.reset(new CHighlightDlg());
-    if (m_highlight->Create(this)) {
-        m_highlight->SetFocusOwner(m_hWnd);
-        if (style) {
-            m_highlight->SetBackgroundColor(style->GetColor(kSection, L"List_Highlight_Color"));
-            LayeredWindow::SetConstantAlpha(
-                m_highlight->m_hWnd, LayeredWindow::PercentToAlpha(style->GetInt(kSection, L"List_Highlight_Alpha")));
-        }
-    } else {
-        m_highlight.reset();
-    }
+    m_highlight = CHighlightDlg::CreateForRows(this, false);
     m_tooltip.reset(new CTooltipDlg());
     if (!m_tooltip->Create(this))
         m_tooltip.reset();

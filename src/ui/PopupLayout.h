@@ -1,20 +1,12 @@
 #pragma once
+#include "ui/LayoutBox.h"
 #include <string>
 
 // Arithmetic of the message pop-ups and the video list: the message's
 // growth, the places of the buttons, the rows of the video list.
 class PopupLayout {
 public:
-    struct Box {
-        int left;
-        int top;
-        int right;
-        int bottom;
-        bool operator==(const Box& o) const
-        {
-            return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-        }
-    };
+    using Box = LayoutBox;
 
     // Every two-character sequence backslash-n becomes a line break; breaks
     // counts them.

@@ -1,18 +1,11 @@
 #pragma once
+#include "ui/LayoutBox.h"
 
 // The installing view's fixed geometry in its two looks: the overlay over
 // the whole view, and the bottom strip of board lines 4 and 5.
 namespace InstallLayout {
 
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const Box&) const = default;
-};
+using Box = LayoutBox;
 
 constexpr int kViewWidth = 1020;
 constexpr int kViewHeight = 620;

@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/LayoutBox.h"
 #include <array>
 #include <cstdint>
 
@@ -6,15 +7,7 @@
 // tab column, apart from the window so that it runs anywhere.
 class MainLayout {
 public:
-    struct Box {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-        int Width() const { return right - left; }
-        int Height() const { return bottom - top; }
-        bool operator==(const Box&) const = default;
-    };
+    using Box = LayoutBox;
     struct Point {
         int x = 0;
         int y = 0;

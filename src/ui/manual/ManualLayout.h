@@ -1,16 +1,11 @@
 #pragma once
+#include "ui/LayoutBox.h"
 
 // Where things lie in the manuals view (client pixels) and which row the
 // pointer is over.
 class ManualLayout {
 public:
-    struct Box {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-        bool operator==(const Box&) const = default;
-    };
+    using Box = LayoutBox;
 
     static constexpr int kRowHeight = 31;
     static constexpr int kVisibleRows = 18;
