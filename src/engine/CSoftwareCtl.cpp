@@ -86,6 +86,8 @@ bool CSoftwareCtl::CreateSwObject()
 {
     LogDebug(m_log, L"==[CreateSwObject] Enter==");
     LogDebug(m_log, L"[CreateSwObject] Software:(%d)", m_item.ItemNo);
+    // The catalogue may have changed since a previous creation.
+    m_typesRead = false;
     const struct {
         int kind;
         ISoftware** slot;
@@ -150,13 +152,35 @@ bool CSoftwareCtl::CreateVerFactory(std::vector<std::unique_ptr<ICurrentVersionF
     return CreateProviderFactories(false, list);
 }
 
+bool CSoftwareCtl::ReadProviderTypes()
+{
+    m_typesRead = false;
+    m_existTypes.clear();
+    m_versionTypes.clear();
+    IniFile ini;
+    if (!ini.Open(m_item.CatalogPath))
+        return false;
+    for (bool exist : {true, false}) {
+        const int count = exist ? m_item.ExistCount : m_item.VersionCount;
+        std::vector<int>& types = exist ? m_existTypes : m_versionTypes;
+        for (int i = 1; count != kCatalogMissing && i <= count; ++i) {
+            int type = kCatalogMissing;
+            ini.GetInt(L"SETUP_ITEM", ItemKey(m_item.ItemNo, exist ? L"Exist" : L"Version", i, L"Type"),
+                       kCatalogMissing, type);
+            types.push_back(type);
+        }
+    }
+    ini.Close();
+    m_typesRead = true;
+    return true;
+}
+
 bool CSoftwareCtl::CreateProviderFactories(bool exist, std::vector<std::unique_ptr<ICurrentVersionFactory>>& list)
 {
     const wchar_t* op = exist ? L"[CreateExistFactory]" : L"[CreateVerFactory]";
     LogDebug(m_log, L"%s Enter", op);
     list.clear();
-    IniFile ini;
-    if (!ini.Open(m_item.CatalogPath)) {
+    if (!m_typesRead && !ReadProviderTypes()) {
         LogDebug(m_log, L"%s Open ini fail", op);
         return false;
     }
@@ -165,21 +189,17 @@ bool CSoftwareCtl::CreateProviderFactories(bool exist, std::vector<std::unique_p
         LogDebug(m_log, exist ? L"[CreateVerFactory] Do not find exist count"
                               : L"[CreateVerFactory] Do not find version count");
         auto none = m_kit->NewVersionFactory(VersionSource::None);
-        if (!none) {
-            ini.Close();
+        if (!none)
             return false;
-        }
         list.push_back(std::move(none));
     }
-    for (int i = 1; count != kCatalogMissing && i <= count; ++i) {
-        int type = kCatalogMissing;
-        ini.GetInt(L"SETUP_ITEM", ItemKey(m_item.ItemNo, exist ? L"Exist" : L"Version", i, L"Type"),
-                   kCatalogMissing, type);
-        const VersionSource source = VersionSourceOf(type);
+    const std::vector<int>& types = exist ? m_existTypes : m_versionTypes;
+    for (size_t i = 0; i < types.size(); ++i) {
+        const VersionSource source = VersionSourceOf(types[i]);
         if (source == VersionSource::None)
             LogDebug(m_log, exist ? L"[CreateVerFactory] unknown Exist Type: %d"
                                   : L"[CreateVerFactory] unknown Version Type: %d",
-                     i);
+                     static_cast<int>(i + 1));
         else
             LogDebug(m_log, L"%s Create %s", op, FactoryName(source));
         auto factory = m_kit->NewVersionFactory(source);
@@ -187,12 +207,10 @@ bool CSoftwareCtl::CreateProviderFactories(bool exist, std::vector<std::unique_p
             // The provider class is not part of this build.
             LogError(m_log, L"%s %s is not available", op, FactoryName(source));
             list.clear();
-            ini.Close();
             return false;
         }
         list.push_back(std::move(factory));
     }
-    ini.Close();
     LogDebug(m_log, L"%s End", op);
     return true;
 }

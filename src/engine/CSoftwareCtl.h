@@ -55,6 +55,9 @@ public:
 
 private:
     bool CreateProviderFactories(bool exist, std::vector<std::unique_ptr<ICurrentVersionFactory>>& list);
+    // The item's exist and version provider types, read once for its four
+    // objects: the catalogue is opened once per item, not eight times.
+    bool ReadProviderTypes();
     void DeleteItemObjects();
 
     SetupItem m_item;
@@ -65,4 +68,7 @@ private:
     bool m_recovery = false;
     IItemFlagRecord* m_record = nullptr;
     SwFactoryKit* m_kit = nullptr;
+    bool m_typesRead = false;
+    std::vector<int> m_existTypes;
+    std::vector<int> m_versionTypes;
 };
