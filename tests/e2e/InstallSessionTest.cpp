@@ -324,6 +324,11 @@ TEST(InstallSession, RestartInTheMiddleIsContinuedByTheLoader)
             EXPECT_NE(GetFileAttributesW(WindowsPath(L"Ov_Error.tag").c_str()), INVALID_FILE_ATTRIBUTES)
                 << "the check before the restart found the last item missing";
 
+        // A pre-check would hand the continued run this changed catalogue.
+        std::wstring text = TextFile::Read(disc.Path(L"SessionCatalog.ini"));
+        text.replace(text.find(L"Session Audio"), 13, L"Session Renamed");
+        ASSERT_TRUE(disc.WriteFile(L"SessionCatalog.ini", text));
+
         MainWindowProbe next;
         ASSERT_TRUE(next.StartThroughLoader(WindowsPath(L"Temp\\Pavv2Load\\Loading.exe")));
         ASSERT_NE(next.WaitVisible(kReadyTimeout), nullptr);
@@ -335,6 +340,8 @@ TEST(InstallSession, RestartInTheMiddleIsContinuedByTheLoader)
         std::vector<std::wstring> all = c.before;
         all.insert(all.end(), c.after.begin(), c.after.end());
         EXPECT_EQ(files.SetupRuns(), all) << "exactly the remaining items";
+        EXPECT_NE(files.Log().find(L"[Execute] Software No.[3] Session Audio: exit code 0"), std::wstring::npos)
+            << "the catalogue of the first run: no pre-check";
         next.Close();
     }
     CoUninitialize();
