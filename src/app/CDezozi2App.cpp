@@ -25,6 +25,23 @@ void LogLeftOutRestart()
 {
     LogInfo(g_restartLog, L"[RestartWindows] Restart left out: %s is set", kNoRestartVariable);
 }
+
+// The value "end": the program ends at once, as a forced restart would end
+// it, so nothing of the run goes on behind the left-out restart.
+void EndAtLeftOutRestart()
+{
+    LogLeftOutRestart();
+    ::TerminateProcess(::GetCurrentProcess(), 0);
+}
+
+SystemRestart::Hook LeftOutRestartHook()
+{
+    wchar_t value[8] = {};
+    const DWORD length = ::GetEnvironmentVariableW(kNoRestartVariable, value, 8);
+    if (length == 0)
+        return nullptr;
+    return length < 8 && ::lstrcmpiW(value, L"end") == 0 ? &EndAtLeftOutRestart : &LogLeftOutRestart;
+}
 } // namespace
 
 CDezozi2App::CDezozi2App() = default;
@@ -100,9 +117,9 @@ BOOL CDezozi2App::InitInstance()
 
     // Without a Windows directory there is no log folder: lines are lost.
     m_rootLogger = LogSetup::Configure(LogSetup::DebugWanted(m_controller->DebugFlag), m_windowsDir);
-    if (::GetEnvironmentVariableW(kNoRestartVariable, nullptr, 0) > 0) {
+    if (SystemRestart::Hook hook = LeftOutRestartHook()) {
         g_restartLog = m_rootLogger;
-        SystemRestart::SetHook(&LogLeftOutRestart);
+        SystemRestart::SetHook(hook);
     }
 
     // After a restart (or at the end) the system is given time to settle.

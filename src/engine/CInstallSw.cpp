@@ -141,6 +141,7 @@ int CInstallSw::Run()
     if (stopBy == WAIT_OBJECT_0 + 1 && m_item.InstallFinishType != 4)
         LogInfo(m_log, L"Install-TIMEOUT");
     LogInfo(m_log, L"Software Install Time: %lld/%d", elapsed, timeout);
+    LogExitCode();
     Notify(EVENT_DETECT_END);
     Notify(EVENT_SUPPRESS_END);
     if (started) {
@@ -162,6 +163,19 @@ int CInstallSw::Run()
         m_reboot->ExecReboot();
     Notify(EVENT_AFTER_REBOOT);
     return Notify(EVENT_ITEM_END);
+}
+
+void CInstallSw::LogExitCode()
+{
+    DWORD code = 0;
+    HANDLE process = static_cast<HANDLE>(m_item.ProcessHandle);
+    if (!process || !GetExitCodeProcess(process, &code))
+        return;
+    if (code == STILL_ACTIVE)
+        LogInfo(m_log, L"[Execute] Software No.[%d] %s: still running", m_item.ItemNo, m_item.Title.c_str());
+    else
+        LogInfo(m_log, L"[Execute] Software No.[%d] %s: %s", m_item.ItemNo, m_item.Title.c_str(),
+                RunRules::ExitCodeText(code).c_str());
 }
 
 unsigned long CInstallSw::DetectFinish()

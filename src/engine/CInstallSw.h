@@ -60,6 +60,7 @@ private:
     // Waits for the installer's end; 0 process ended, 1 time-out, 2 stop
     // request, 258 neither in time, anything else a failed wait.
     unsigned long DetectFinish();
+    void LogExitCode();
     int Notify(int event, intptr_t param = 0);
 
     InstallSwFactories m_factories;

@@ -70,4 +70,14 @@ int RestartKind(bool needReboot, int kind)
     return RESTART_INTERACTIVE;
 }
 
+std::wstring ExitCodeText(unsigned long code)
+{
+    std::wstring text = L"exit code " + std::to_wstring(code);
+    if (code == 3010)
+        text += L" (restart required)";
+    else if (code == 1641)
+        text += L" (restart required, started by the setup)";
+    return text;
+}
+
 } // namespace RunRules

@@ -22,5 +22,8 @@ int EstimateSeconds(int timeoutRead, int before, int after, bool recoveryMode, i
 // The parameter of the event before a restart (RestartKindCode) for an item
 // object of that kind.
 int RestartKind(bool needReboot, int kind);
+// "exit code N" for a setup's log line; 3010 and 1641 are named as the
+// codes by which a setup asks for a restart.
+std::wstring ExitCodeText(unsigned long code);
 
 } // namespace RunRules

@@ -24,6 +24,13 @@ int PendingItems(const CController& controller)
     return pending;
 }
 
+void MarkDone(const CController& controller, int itemNo)
+{
+    CSoftwareCtl* sw = controller.FindItem(itemNo);
+    if (sw && sw->Item().Selected)
+        sw->SetDoned(1);
+}
+
 } // namespace
 
 int SessionNotify::NotifyCallBack(int itemNo, int event, intptr_t param, void* context)
@@ -54,6 +61,10 @@ void SessionNotify::BeforeReboot(CController& controller, int itemNo, int kind)
     LogWarn(log, L"[NotifyCallBack][EVENT_BEFORE_REBOOT][Enter]");
     const RestartPlan plan = RestartPlan::Decide(kind, PendingItems(controller), controller.RunMode,
                                                  controller.CurrentTab, MainWindow(controller) != nullptr);
+    // The restart may end the program before the run marks the item done;
+    // the continued run would then install it (and restart) again.
+    if (kind == RESTART_SILENT_INSTALL)
+        MarkDone(controller, itemNo);
     // Sent, not posted: the window answers before the item goes on to restart.
     if (plan.checkInstalled) {
         if (HWND wnd = MainWindow(controller))

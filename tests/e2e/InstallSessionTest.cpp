@@ -1,37 +1,32 @@
 // Installations of the real program on catalogues the tests write, whose items
 // are stand-in setups (OvraSetup.exe) that write what their detection reads:
-// the unattended factory run and an interactive run from the Driver list.
+// the unattended factory run, an interactive run from the Driver list, a
+// restart in the middle and its continuation, Cancel, and the view's looks.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "../unit/TaskSchedTestHelpers.h"
 #include "DiscFolder.h"
 #include "E2ePaths.h"
 #include "FileTail.h"
 #include "ListProbe.h"
 #include "MainWindowProbe.h"
+#include "SessionCatalogue.h"
 #include "TextFile.h"
 #include "WindowFinder.h"
 #include "WindowInput.h"
+#include "WindowText.h"
 
 using namespace uiprobe;
 
 namespace {
 
 constexpr DWORD kReadyTimeout = 40000;
-constexpr wchar_t kRegistryRoot[] = L"SOFTWARE\\DezoziSessionTest";
-
-struct SessionItem {
-    std::wstring title;
-    bool installed = false; // its value already there: Updated
-    bool fails = false;     // its setup writes nothing
-    int installReboot = 0;
-    int force = 0;
-};
 
 std::wstring WindowsPath(const wchar_t* name)
 {
@@ -47,93 +42,18 @@ std::wstring TempPath(const wchar_t* name)
     return std::wstring(folder) + name;
 }
 
-// The catalogue, one item folder per item with the stand-in setup, and the
-// registry values: set for installed items, gone again with the object.
-class SessionCatalogue {
-public:
-    explicit SessionCatalogue(std::vector<SessionItem> items) : m_items(std::move(items)) {}
-    ~SessionCatalogue() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kRegistryRoot); }
-
-    bool Write(DiscFolder& disc) const
-    {
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kRegistryRoot);
-        std::wstring text = L"[SETUP_ITEM]\r\nCD_Title=Session Test CD\r\nItemNumber=" +
-                            std::to_wstring(m_items.size()) + L"\r\n";
-        for (size_t i = 0; i < m_items.size(); ++i) {
-            const SessionItem& item = m_items[i];
-            const std::wstring n = L"(" + std::to_wstring(i + 1) + L")";
-            const std::wstring folder = L"Items\\Item" + std::to_wstring(i + 1);
-            const std::wstring key = std::wstring(L"HKEY_LOCAL_MACHINE\\") + kRegistryRoot + L"\\Item" +
-                                     std::to_wstring(i + 1);
-            auto line = [&](const wchar_t* name, const std::wstring& value) {
-                text += n + name + L"=" + value + L"\r\n";
-            };
-            line(L"Title", item.title);
-            line(L"Tab", L"0,0");
-            line(L"Version", L"1.0");
-            line(L"SoftwareType", L"1");
-            line(L"UpgradeType", L"0");
-            line(L"InstallMethod", L"0");
-            line(L"InstallFinishType", L"1");
-            line(L"InstallReboot", std::to_wstring(item.installReboot));
-            line(L"UninstallReboot", L"0");
-            line(L"ForceInstall", std::to_wstring(item.force));
-            line(L"Path", folder);
-            line(L"InstallFinishTimeOutSecond", L"30");
-            line(L"UninstallFinishTimeOutSecond", L"30");
-            line(L"WaitBeforeInstall", L"0");
-            line(L"WaitAfterInstall", L"0");
-            line(L"Order", std::to_wstring(i + 1));
-            line(L"ExistCount", L"1");
-            line(L"Exist1Type", L"0");
-            line(L"Exist1RegistryPath", key);
-            line(L"Exist1RegistryValueName", L"DisplayVersion");
-            line(L"VersionCount", L"1");
-            line(L"Version1Type", L"0");
-            line(L"Version1RegistryPath", key);
-            line(L"Version1RegistryValueName", L"DisplayVersion");
-            std::wstring setup = L"[Setup]\r\nTitle=" + item.title + L"\r\nInstallMs=300\r\nWindow=0\r\n";
-            if (!item.fails)
-                setup += L"[Install]\r\nValue1=" + key + L"|DisplayVersion|1.0\r\n";
-            if (!disc.MakeFolder(folder) || !disc.CopyFromBin(L"OvraSetup.exe", folder + L"\\OvraSetup.exe") ||
-                !disc.WriteFile(folder + L"\\OvraSetup.ini", setup))
-                return false;
-            if (item.installed && !SetInstalled(i + 1))
-                return false;
-        }
-        return disc.WriteFile(L"SessionCatalog.ini", text) &&
-               disc.WriteIni(L"OvSetup.ini", L"Catalog", L"Source", L"SessionCatalog.ini");
-    }
-
-private:
-    static bool SetInstalled(size_t itemNo)
-    {
-        HKEY key = nullptr;
-        const std::wstring path = std::wstring(kRegistryRoot) + L"\\Item" + std::to_wstring(itemNo);
-        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
-            return false;
-        const wchar_t version[] = L"1.0";
-        const LONG written =
-            RegSetValueExW(key, L"DisplayVersion", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof(version));
-        RegCloseKey(key);
-        return written == ERROR_SUCCESS;
-    }
-
-    std::vector<SessionItem> m_items;
-};
-
 // The program's log, the stand-in setups' log and the result files, each
 // read from where this test starts.
 class SessionFiles {
 public:
-    SessionFiles()
+    // noRestart "end": a left-out restart ends the program as a restart would.
+    explicit SessionFiles(const wchar_t* noRestart = L"1")
     {
         DeleteFileW(m_setupLog.c_str());
         DeleteFileW(WindowsPath(L"Pavex_result.log").c_str());
         DeleteFileW(WindowsPath(L"Ov_Error.tag").c_str());
         SetEnvironmentVariableW(L"OVRASETUP_LOG", m_setupLog.c_str());
-        SetEnvironmentVariableW(L"DEZOZI2_NO_RESTART", L"1");
+        SetEnvironmentVariableW(L"DEZOZI2_NO_RESTART", noRestart);
     }
     ~SessionFiles()
     {
@@ -142,21 +62,33 @@ public:
     }
     std::wstring SetupLog() const { return TextFile::Read(m_setupLog); }
     std::wstring Log() const { return m_log.NewText(); }
-    // The items whose setups ran, by number, in their order.
-    std::vector<int> SetupsRun(int itemCount) const
+    // The setups' starts in their order: the item's number, "u" after it
+    // for an uninstall.
+    std::vector<std::wstring> SetupRuns() const
     {
+        std::vector<std::wstring> runs;
         const std::wstring log = SetupLog();
-        std::vector<std::pair<size_t, int>> found;
-        for (int item = 1; item <= itemCount; ++item) {
-            const std::wstring folder = L"\\Items\\Item" + std::to_wstring(item) + L"\\";
-            for (size_t at = log.find(folder); at != std::wstring::npos; at = log.find(folder, at + 1))
-                found.emplace_back(at, item);
+        for (size_t at = 0, end = 0; at < log.size(); at = end + 1) {
+            end = log.find(L'\n', at);
+            if (end == std::wstring::npos)
+                end = log.size();
+            const std::wstring line = log.substr(at, end - at);
+            const size_t item = line.find(L"\\Items\\Item");
+            if (line.find(L"\tstart\t") == std::wstring::npos || item == std::wstring::npos)
+                continue;
+            const std::wstring number = std::to_wstring(_wtoi(line.c_str() + item + 11));
+            runs.push_back(line.find(L"\tuninstall\t") != std::wstring::npos ? number + L"u" : number);
         }
-        std::sort(found.begin(), found.end());
+        return runs;
+    }
+    // The items whose setups ran, by number, in their order.
+    std::vector<int> SetupsRun() const
+    {
         std::vector<int> order;
-        for (const auto& f : found) {
-            if (order.empty() || order.back() != f.second)
-                order.push_back(f.second);
+        for (const std::wstring& run : SetupRuns()) {
+            const int item = _wtoi(run.c_str());
+            if (order.empty() || order.back() != item)
+                order.push_back(item);
         }
         return order;
     }
@@ -177,17 +109,22 @@ TEST(InstallSession, UnattendedRecoveryCheckRunInstallsTickedItemsAndQuits)
     ASSERT_TRUE(disc.CopyDemoDisc());
     SessionCatalogue catalogue({{L"Session Chipset"},
                                 {L"Session Audio", true},
-                                {L"Session Forced", true, false, 0, 1},
-                                {L"Session Broken", false, true}});
+                                {L"Session Forced", true, false, 0, 1, 3010},
+                                {L"Session Broken", false, true, 0, 0, 1603}});
     ASSERT_TRUE(catalogue.Write(disc));
     SessionFiles files;
     MainWindowProbe program;
     ASSERT_TRUE(program.Start(disc, L"-i 00 -recovery -check"));
     ASSERT_EQ(program.WaitExit(180000), 0) << "the run ends the program by itself";
 
-    EXPECT_EQ(files.SetupsRun(4), (std::vector<int>{1, 3, 4})) << "all but the installed item, in order";
+    EXPECT_EQ(files.SetupsRun(), (std::vector<int>{1, 3, 4})) << "all but the installed item, in order";
     const std::wstring log = files.Log();
     EXPECT_NE(log.find(L"Check on installed softwares: FAILED"), std::wstring::npos) << "the broken item";
+    EXPECT_NE(log.find(L"[Execute] Software No.[1] Session Chipset: exit code 0"), std::wstring::npos);
+    EXPECT_NE(log.find(L"[Execute] Software No.[3] Session Forced: exit code 3010 (restart required)"),
+              std::wstring::npos);
+    EXPECT_NE(log.find(L"[Execute] Software No.[4] Session Broken: exit code 1603"), std::wstring::npos);
+    EXPECT_EQ(log.find(L"Software No.[2] Session Audio"), std::wstring::npos) << "not run";
     EXPECT_TRUE(GetFileAttributesW(WindowsPath(L"Pavex_result.log").c_str()) != INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(GetFileAttributesW(WindowsPath(L"Ov_Error.tag").c_str()) != INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(TextFile::Read(WindowsPath(L"Pavex_result.log")).find(L"Session Chipset"), std::wstring::npos);
@@ -258,9 +195,234 @@ TEST(InstallSession, InteractiveRunFromTheDriverList)
     EXPECT_EQ(status(1), L"Updated");
     EXPECT_EQ(status(2), L"Updated");
     EXPECT_EQ(status(3), L"Not installed");
-    EXPECT_EQ(files.SetupsRun(3), (std::vector<int>{1, 2}));
+    EXPECT_EQ(files.SetupsRun(), (std::vector<int>{1, 2}));
     ASSERT_TRUE(WindowInput::Click(GetDlgItem(done, IDCANCEL)));
     ASSERT_TRUE(WindowFinder::WaitDestroyed(done, 5000));
     EXPECT_EQ(files.Log().find(L"[RestartWindows]"), std::wstring::npos) << "No: no restart";
     program.Close();
+}
+
+namespace {
+
+// The installing view's "N% Completed" text control, once it is shown.
+HWND InstallingPercentText(DWORD pid)
+{
+    struct Search {
+        DWORD pid;
+        HWND text;
+    } search{pid, nullptr};
+    EnumWindows(
+        [](HWND top, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(top, &owner);
+            if (owner != s->pid)
+                return TRUE;
+            EnumChildWindows(
+                top,
+                [](HWND child, LPARAM p) -> BOOL {
+                    if (GetDlgCtrlID(child) != 1025 || !IsWindowVisible(child))
+                        return TRUE;
+                    reinterpret_cast<Search*>(p)->text = child;
+                    return FALSE;
+                },
+                param);
+            return s->text == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.text;
+}
+
+// That text as a number; -1 while it is not shown.
+int InstallingPercent(DWORD pid)
+{
+    const HWND control = InstallingPercentText(pid);
+    const std::wstring text = control ? WindowText::Text(control) : std::wstring();
+    return text.find(L'%') == std::wstring::npos ? -1 : _wtoi(text.c_str());
+}
+
+int WaitInstallingPercent(DWORD pid, DWORD timeoutMs)
+{
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    int percent = InstallingPercent(pid);
+    while (percent < 0 && GetTickCount64() < end) {
+        Sleep(20);
+        percent = InstallingPercent(pid);
+    }
+    return percent;
+}
+
+// Answers a question of the program with its first or second button.
+void Answer(const MainWindowProbe& program, const wchar_t* startsWith, int button)
+{
+    HWND question = program.WaitMessagePopup(20000);
+    ASSERT_NE(question, nullptr) << startsWith;
+    EXPECT_EQ(MainWindowProbe::MessageText(question).rfind(startsWith, 0), 0u) << startsWith;
+    ASSERT_TRUE(WindowInput::Click(GetDlgItem(question, button)));
+    ASSERT_TRUE(WindowFinder::WaitDestroyed(question, 5000));
+}
+
+} // namespace
+
+// A restart demanded by a middle item: the run before it leaves the saved
+// time, the loader's description and the log-on task and ends as the restart
+// ends it; the loader then continues the run without questions, with the
+// selection and the clock of the first, and only the remaining items install.
+// Once after an install, once after an upgrade's uninstall (the continuation
+// installs the upgrade without uninstalling again), once in check mode, whose
+// check before the restart must leave the remaining items ticked. (A recovery
+// run never restarts: its catalogue's restart flags read as 0.)
+TEST(InstallSession, RestartInTheMiddleIsContinuedByTheLoader)
+{
+    struct Case {
+        const wchar_t* arguments;
+        bool round;
+        std::vector<std::wstring> before;
+        std::vector<std::wstring> after;
+        const wchar_t* param;
+    };
+    const Case cases[] = {
+        {L"-i 00", false, {L"1", L"2"}, {L"3"}, L" -contd -i 00"},
+        {L"-i 00", true, {L"1", L"2u"}, {L"2", L"3"}, L" -contd -i 00 -round"},
+        {L"-i 00 -check", false, {L"1", L"2"}, {L"3"}, L" -contd -i 00"},
+    };
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    const std::wstring record = WindowsPath(L"Ovcd_ProcessLog.ini");
+    const std::wstring description = WindowsPath(L"Temp\\Pavv2Load\\Ovcd_Load.ini");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.arguments << (c.round ? " (upgrade)" : ""));
+        const bool check = std::wstring(c.arguments).find(L"check") != std::wstring::npos;
+        DiscFolder disc;
+        ASSERT_TRUE(disc.CopyDemoDisc());
+        SessionItem middle{L"Session Restarter"};
+        if (c.round) {
+            middle.installed = true;
+            middle.installedVersion = L"0.9";
+            middle.upgradeType = 3;
+            middle.uninstallReboot = 1;
+        } else {
+            middle.installReboot = 1;
+        }
+        SessionCatalogue catalogue({{L"Session Chipset"}, middle, {L"Session Audio"}});
+        ASSERT_TRUE(catalogue.Write(disc));
+        SessionFiles files(L"end");
+        DeleteFileW(description.c_str());
+        {
+            MainWindowProbe first;
+            ASSERT_TRUE(first.Start(disc, c.arguments));
+            Answer(first, L"Number of Reboots after the installation:", IDOK);
+            ASSERT_EQ(first.WaitExit(120000), 0) << "the restart ends the program";
+        }
+        EXPECT_NE(files.Log().find(L"[RestartWindows] Restart left out"), std::wstring::npos);
+        EXPECT_EQ(files.SetupRuns(), c.before);
+        EXPECT_NE(TextFile::Read(description).find(std::wstring(L"Param=") + c.param + L"\r\n"), std::wstring::npos)
+            << c.param;
+        const UINT saved = GetPrivateProfileIntW(L"SETUP_CURRENTTIME", L"SETUP_CURRENTTIME", 0, record.c_str());
+        EXPECT_GE(saved, 5u) << "the run's time so far (its first 5 s are a pause)";
+        EXPECT_TRUE(TaskExists(L"PavexLoad"));
+        if (check)
+            EXPECT_NE(GetFileAttributesW(WindowsPath(L"Ov_Error.tag").c_str()), INVALID_FILE_ATTRIBUTES)
+                << "the check before the restart found the last item missing";
+
+        // A pre-check would hand the continued run this changed catalogue.
+        std::wstring text = TextFile::Read(disc.Path(L"SessionCatalog.ini"));
+        text.replace(text.find(L"Session Audio"), 13, L"Session Renamed");
+        ASSERT_TRUE(disc.WriteFile(L"SessionCatalog.ini", text));
+
+        MainWindowProbe next;
+        ASSERT_TRUE(next.StartThroughLoader(WindowsPath(L"Temp\\Pavv2Load\\Loading.exe")));
+        ASSERT_NE(next.WaitVisible(kReadyTimeout), nullptr);
+        EXPECT_FALSE(TaskExists(L"PavexLoad")) << "every start deletes the task";
+        const int percent = WaitInstallingPercent(next.Pid(), 30000);
+        EXPECT_GT(percent, 0) << "the clock goes on from the saved time";
+        // The first question is the completion's: none is asked before the run.
+        Answer(next, L"The installation is complete.", IDCANCEL);
+        std::vector<std::wstring> all = c.before;
+        all.insert(all.end(), c.after.begin(), c.after.end());
+        EXPECT_EQ(files.SetupRuns(), all) << "exactly the remaining items";
+        EXPECT_NE(files.Log().find(L"[Execute] Software No.[3] Session Audio: exit code 0"), std::wstring::npos)
+            << "the catalogue of the first run: no pre-check";
+        next.Close();
+    }
+    CoUninitialize();
+}
+
+// Cancel while a setup runs: "No" leaves the run going, "Yes" ends the setup
+// at once and the run with it; the remaining items are not started, the rows
+// are refreshed and the end of the run asks its completion question.
+TEST(InstallSession, CancelDuringARunAsksAndStopsOnYes)
+{
+    DiscFolder disc;
+    ASSERT_TRUE(disc.CopyDemoDisc());
+    SessionItem slow{L"Session Slow"};
+    slow.installMs = 60000;
+    SessionCatalogue catalogue({slow, {L"Session Audio"}, {L"Session LAN"}});
+    ASSERT_TRUE(catalogue.Write(disc));
+    SessionFiles files;
+    MainWindowProbe program;
+    ASSERT_TRUE(program.Start(disc, L"-i 00"));
+    ASSERT_TRUE(program.WaitReady(kReadyTimeout));
+    ULONGLONG end = GetTickCount64() + 30000;
+    while (files.SetupRuns().empty() && GetTickCount64() < end)
+        Sleep(50);
+    ASSERT_EQ(files.SetupRuns(), (std::vector<std::wstring>{L"1"})) << "the slow setup runs";
+    const HWND percent = InstallingPercentText(program.Pid());
+    ASSERT_NE(percent, nullptr);
+    const HWND cancel = GetDlgItem(GetParent(percent), IDCANCEL);
+    ASSERT_NE(cancel, nullptr);
+
+    for (const int button : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(button == IDOK ? "Yes" : "No");
+        ASSERT_TRUE(WindowInput::Click(cancel));
+        Answer(program, L"There are uninstalled items, are you sure to cancel?", button);
+        if (button == IDCANCEL) {
+            Sleep(300);
+            EXPECT_TRUE(IsWindowVisible(percent)) << "the view stays";
+            EXPECT_EQ(files.SetupLog().find(L"\tend\t"), std::wstring::npos) << "the setup goes on";
+        }
+    }
+    Answer(program, L"The installation is complete. Please restart your computer.", IDCANCEL);
+    EXPECT_FALSE(IsWindowVisible(percent)) << "the view is closed";
+    EXPECT_EQ(files.SetupRuns(), (std::vector<std::wstring>{L"1"})) << "nothing after the cancelled item";
+    EXPECT_EQ(files.SetupLog().find(L"\tend\t"), std::wstring::npos) << "the setup was ended, not finished";
+    EXPECT_EQ(files.Log().find(L"did not stop"), std::wstring::npos) << "the run stopped when asked";
+    program.Close();
+}
+
+// Both looks of the installing view on screen: the overlay over the content
+// (the demo board) and the bottom strip of board lines 4 and 5, whose
+// background goes 3 s after the view opens; screenshots under build/shots/.
+TEST(InstallSession, InstallingLooksByBoardLine)
+{
+    const struct {
+        const wchar_t* boardStatus;
+        bool strip;
+        const wchar_t* shot;
+    } looks[] = {{L"2", false, L"installing_overlay.png"}, {L"4", true, L"installing_strip_boardline4.png"},
+                 {L"5", true, L"installing_strip_boardline5.png"}};
+    for (const auto& look : looks) {
+        SCOPED_TRACE(testing::Message() << "board status " << look.boardStatus);
+        DiscFolder disc;
+        ASSERT_TRUE(disc.CopyDemoDisc());
+        ASSERT_TRUE(disc.WriteIni(L"ACPIWMI.ini", L"ACPIWMI", L"BoardStatus", look.boardStatus));
+        SessionItem slow{L"Session Slow"};
+        slow.installMs = 30000;
+        SessionCatalogue catalogue({slow, {L"Session Audio"}});
+        ASSERT_TRUE(catalogue.Write(disc));
+        SessionFiles files;
+        MainWindowProbe program;
+        ASSERT_TRUE(program.Start(disc, L"-i 00"));
+        ASSERT_TRUE(program.WaitReady(kReadyTimeout));
+        ASSERT_GE(WaitInstallingPercent(program.Pid(), 30000), 0);
+        const HWND background = GetParent(GetParent(InstallingPercentText(program.Pid())));
+        ASSERT_NE(background, nullptr);
+        EXPECT_TRUE(IsWindowVisible(background));
+        const ULONGLONG end = GetTickCount64() + 4000;
+        while (IsWindowVisible(background) && GetTickCount64() < end)
+            Sleep(50);
+        EXPECT_EQ(IsWindowVisible(background) == FALSE, look.strip) << "the strip's background goes after 3 s";
+        EXPECT_TRUE(IsWindowVisible(InstallingPercentText(program.Pid())));
+        EXPECT_TRUE(program.SaveShot(look.shot));
+        program.Kill();
+    }
 }

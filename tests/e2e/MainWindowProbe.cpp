@@ -40,18 +40,40 @@ BOOL CALLBACK FindOwned(HWND hwnd, LPARAM param)
 
 } // namespace
 
+MainWindowProbe::~MainWindowProbe()
+{
+    if (m_program)
+        CloseHandle(m_program);
+}
+
 bool MainWindowProbe::Start(const DiscFolder& disc, const std::wstring& arguments)
 {
     return m_runner.Start(disc.Program(), arguments, disc.Root());
+}
+
+bool MainWindowProbe::StartThroughLoader(const std::wstring& loader)
+{
+    m_throughLoader = true;
+    return m_runner.Start(loader);
+}
+
+DWORD MainWindowProbe::Pid() const
+{
+    DWORD pid = 0;
+    if (m_throughLoader && m_window)
+        GetWindowThreadProcessId(m_window, &pid);
+    return m_throughLoader ? pid : m_runner.Pid();
 }
 
 HWND MainWindowProbe::WaitVisible(DWORD timeoutMs)
 {
     WindowQuery query;
     query.className = L"Dezozi2";
-    query.processId = m_runner.Pid();
+    query.processId = m_throughLoader ? 0 : m_runner.Pid();
     query.visibleOnly = true;
     m_window = WindowFinder::WaitFor(query, timeoutMs);
+    if (m_window && m_throughLoader && !m_program)
+        m_program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, Pid());
     return m_window;
 }
 
@@ -102,7 +124,7 @@ HWND MainWindowProbe::WaitMessagePopup(DWORD timeoutMs) const
     constexpr int kMessageControl = 1034;
     ULONGLONG end = GetTickCount64() + timeoutMs;
     WindowQuery query;
-    query.processId = m_runner.Pid();
+    query.processId = Pid();
     query.visibleOnly = true;
     do {
         for (HWND popup : WindowFinder::TopLevel(query)) {
@@ -193,6 +215,14 @@ bool MainWindowProbe::SaveShot(const std::wstring& name) const
 
 long MainWindowProbe::WaitExit(DWORD timeoutMs)
 {
+    if (m_throughLoader) {
+        DWORD code = 0;
+        if (!m_program || WaitForSingleObject(m_program, timeoutMs) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(m_program, &code))
+            return -1;
+        m_runner.WaitExit(timeoutMs); // the loader ends with the program
+        return static_cast<long>(code);
+    }
     return m_runner.WaitExit(timeoutMs) ? static_cast<long>(m_runner.ExitCode()) : -1;
 }
 

@@ -10,13 +10,16 @@ class DiscFolder;
 // The running program's main window and its pop-ups, seen from outside.
 class MainWindowProbe {
 public:
+    ~MainWindowProbe();
     bool Start(const DiscFolder& disc, const std::wstring& arguments);
+    // As the log-on task starts it after a restart: through the loader.
+    bool StartThroughLoader(const std::wstring& loader);
     // The main window once it is visible; null after the time-out.
     HWND WaitVisible(DWORD timeoutMs);
     // Visible with its start-up done: a visible tab button is enabled.
     bool WaitReady(DWORD timeoutMs);
     HWND Window() const { return m_window; }
-    DWORD Pid() const { return m_runner.Pid(); }
+    DWORD Pid() const;
     bool LoadingVisible() const;
     HWND Shadow() const;
     RECT HighlightRect() const;
@@ -48,4 +51,6 @@ private:
 
     ProcessRunner m_runner;
     HWND m_window = nullptr;
+    bool m_throughLoader = false;
+    HANDLE m_program = nullptr; // started by the loader: not the runner's own process
 };

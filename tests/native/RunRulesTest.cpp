@@ -35,4 +35,9 @@ TEST(RunRules, ArgumentsPausesTimeOutsAndEstimates)
     EXPECT_EQ(RunRules::RestartKind(true, 3), 3);
     EXPECT_EQ(RunRules::RestartKind(true, 0), 2);
     EXPECT_EQ(RunRules::RestartKind(true, 1), 2);
+
+    EXPECT_EQ(RunRules::ExitCodeText(0), L"exit code 0");
+    EXPECT_EQ(RunRules::ExitCodeText(1603), L"exit code 1603");
+    EXPECT_EQ(RunRules::ExitCodeText(3010), L"exit code 3010 (restart required)");
+    EXPECT_EQ(RunRules::ExitCodeText(1641), L"exit code 1641 (restart required, started by the setup)");
 }

@@ -17,6 +17,7 @@
 #include "config/CController.h"
 #include "engine/NotifyCallBack.h"
 #include "services/OvTaskSchedApi.h"
+#include "session/ProgressRecord.h"
 #include "session/SessionNotify.h"
 #include "ui/WindowMessages.h"
 #include "ui/skin/StyleSheet.h"
@@ -166,6 +167,8 @@ TEST_F(ResumeAfterRestartTest, RestartDecisionForEveryKindAndMode)
         EXPECT_EQ(Count(MSG_RESTART_REQUIRED), c.restartMessages);
         for (const auto& [msg, item] : window.got)
             EXPECT_EQ(item, static_cast<WPARAM>(c.finishing));
+        // An installed item is recorded done before the restart can end the program.
+        EXPECT_EQ(controller.Record().ReadItemFlags(c.finishing).doned, c.kind == 1 ? 1 : 0);
         controller.RunMode |= MODE_CONTD; // to read the saved time back
         if (c.param) {
             EXPECT_EQ(Description(L"Param"), c.param);
