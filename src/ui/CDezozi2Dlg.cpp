@@ -553,14 +553,15 @@ void CDezozi2Dlg::SlideHighlight()
     RECT bar{};
     m_dlgMainHighlight->GetWindowRect(&bar);
     int top = MainLayout::SlideStep(bar.top, m_highlightTarget.top);
-    if (top == bar.top) {
+    if (top != bar.top)
+        m_dlgMainHighlight->SetWindowPos(nullptr, m_highlightTarget.left, top, 0, 0,
+                                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Arrived: the window may be dragged from now on, not one tick later.
+    if (top == m_highlightTarget.top || top == bar.top) {
         m_highlightSliding = false;
         KillTimer(kSlideTimer);
         m_slideTimerRunning = false;
-        return;
     }
-    m_dlgMainHighlight->SetWindowPos(nullptr, m_highlightTarget.left, top, 0, 0,
-                                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CDezozi2Dlg::OnTimer(UINT_PTR id)
