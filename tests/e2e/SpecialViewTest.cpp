@@ -10,6 +10,7 @@
 #include "FileTail.h"
 #include "MainWindowProbe.h"
 #include "TextFile.h"
+#include "WindowInput.h"
 #include "WindowText.h"
 
 using namespace uiprobe;
@@ -283,6 +284,31 @@ TEST(SpecialView, OptInEnablesInstallNowAndTheInstallerStarts)
     SendMessageW(GetDlgItem(panel, kOptInBox), BM_CLICK, 0, 0);
     ASSERT_TRUE(IsWindowEnabled(install));
     ASSERT_TRUE(program.SaveShot(L"special_offer.png"));
+
+    // Dragged by its top band, the window takes the button and the panel along.
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    RECT moved = rect;
+    // The first press may only bring the window to the front.
+    for (int attempt = 0; attempt < 3 && moved.left == rect.left; ++attempt) {
+        SetForegroundWindow(window);
+        Sleep(300);
+        ASSERT_TRUE(WindowInput::RealDrag(POINT{rect.left + 500, rect.top + 20}, POINT{rect.left + 460, rect.top + 50}));
+        Sleep(200);
+        GetWindowRect(window, &moved);
+    }
+    auto placedInView = [view](HWND popup) {
+        RECT r{};
+        GetWindowRect(popup, &r);
+        MapWindowPoints(nullptr, view, reinterpret_cast<POINT*>(&r), 2);
+        return POINT{r.left, r.top};
+    };
+    PollFor([&] { return placedInView(GetParent(install)).x == 688 && ClientRectIn(window, view).left == 184 ? view : nullptr; }, 3000);
+    ASSERT_EQ(moved.left, rect.left - 40) << "the window was dragged";
+    EXPECT_EQ(placedInView(GetParent(install)).x, 688);
+    EXPECT_EQ(placedInView(GetParent(install)).y, 511);
+    EXPECT_EQ(placedInView(panel).x, 12);
+    EXPECT_EQ(placedInView(panel).y, 380);
 
     // Install Now starts the page's installer with its parameters, then waits for the next page.
     SendMessageW(install, BM_CLICK, 0, 0);
