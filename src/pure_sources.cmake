@@ -51,6 +51,7 @@ set(DEZ_PURE_SOURCES
   src/ui/session/SessionRules.cpp
   src/ui/skin/ColorText.cpp
   src/ui/skin/FramePieces.cpp
+  src/ui/skin/KeyedPixels.cpp
   src/ui/skin/ScrollThumb.cpp
   src/ui/skin/SkinManifest.cpp
   src/ui/skin/SkinVerdict.cpp

@@ -652,6 +652,8 @@ void CDezozi2Dlg::MovePopupsBy(int dx, int dy)
     m_lists.MovePopupsBy(dx, dy);
     if (m_manualView)
         m_manualView->PostMessage(MSG_MOVE_POPUPS, 0, MakeMoveDelta(dx, dy));
+    if (m_specialView)
+        m_specialView->PostMessage(MSG_MOVE_POPUPS, 0, MakeMoveDelta(dx, dy));
 }
 
 bool CDezozi2Dlg::OnMoving(RECT* proposed)
@@ -668,9 +670,6 @@ bool CDezozi2Dlg::OnMoving(RECT* proposed)
     }
     const int dx = proposed->left - m_lastPosition.x;
     const int dy = proposed->top - m_lastPosition.y;
-    // Child views move their own pop-ups by the delta.
-    if (m_specialView && (dx != 0 || dy != 0))
-        m_specialView->PostMessage(WM_MOVE, 0, MAKELPARAM(dx, dy));
     MovePopupsBy(dx, dy);
     m_lastPosition = POINT{proposed->left, proposed->top};
     return false;

@@ -21,26 +21,8 @@ const wchar_t* const kPieceFiles[FramePieces::kPieceCount] = {
     L"shadow_down_middle.png", L"shadow_down_right.png",
 };
 
-// The 32-bit pixels of a bitmap, top row first, alpha as stored.
-std::vector<DWORD> PixelsOf(HBITMAP bitmap, SIZE size)
-{
-    std::vector<DWORD> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    CClientDC screen(nullptr);
-    if (pixels.empty() || ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
-                                      DIB_RGB_COLORS) != size.cy)
-        pixels.clear();
-    return pixels;
-}
-
 // Copies a picture into a W x H pixel buffer at (x, y), cut at its edges.
-void CopyStraight(const std::vector<DWORD>& source, SIZE sourceSize, DWORD* target, SIZE targetSize, int x, int y)
+void CopyStraight(const std::vector<uint32_t>& source, SIZE sourceSize, DWORD* target, SIZE targetSize, int x, int y)
 {
     for (int row = 0; row < sourceSize.cy; ++row) {
         const int ty = y + row;
@@ -85,12 +67,12 @@ CBitmap CShadowDlg::BuildFrame(SIZE client) const
     DWORD* target = static_cast<DWORD*>(bits);
     std::memset(target, 0, static_cast<size_t>(client.cx) * static_cast<size_t>(client.cy) * sizeof(DWORD));
     // Read each piece once; most of them are copied hundreds of times.
-    std::vector<DWORD> pixels[FramePieces::kPieceCount];
+    std::vector<uint32_t> pixels[FramePieces::kPieceCount];
     SIZE sizes[FramePieces::kPieceCount]{};
     for (int i = 0; i < FramePieces::kPieceCount; ++i) {
         sizes[i] = m_pieces[i].Size();
         if (m_pieces[i])
-            pixels[i] = PixelsOf(m_pieces[i], sizes[i]);
+            pixels[i] = BitmapPixels(m_pieces[i], sizes[i]);
     }
     ::GdiFlush();
     const FramePieces frame(kCornerWidth, kCornerHeight, kEdgeStep);

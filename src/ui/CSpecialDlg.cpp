@@ -242,13 +242,11 @@ LRESULT CSpecialDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case MSG_OFFER_CHECKED:
         EnableInstall(wParam == 1);
         return 0;
-    case WM_MOVE:
-        // The main window's move notification carries a delta, not a place.
-        if (wParam == 0 && lParam != 0) {
-            MovePopupsBy(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-            return 0;
-        }
-        break;
+    case MSG_MOVE_POPUPS:
+        // Not WM_MOVE: the system's own one, sent when the view itself is
+        // placed, carries a position that would be taken for a delta.
+        MovePopupsBy(MoveDeltaX(lParam), MoveDeltaY(lParam));
+        return 0;
     default:
         break;
     }

@@ -231,3 +231,22 @@ void MainWindowProbe::Close()
     PostMessageW(m_window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_EQ(WaitExit(15000), 0);
 }
+
+HWND MainWindowProbe::ThreadWindow(HWND window, const std::function<bool(HWND)>& test)
+{
+    struct Search {
+        const std::function<bool(HWND)>& test;
+        HWND match;
+    } search{test, nullptr};
+    EnumThreadWindows(
+        GetWindowThreadProcessId(window, nullptr),
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            if (!s->test(hwnd))
+                return TRUE;
+            s->match = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.match;
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "ProcessRunner.h"
@@ -37,6 +38,8 @@ public:
     HWND WaitFocus(HWND target, DWORD timeoutMs) const;
     // A visible pop-up owned by the main window of this size, or null.
     HWND VisibleOwnedPopup(int width, int height) const;
+    // A window of the program's user-interface thread that passes the test, or null.
+    static HWND ThreadWindow(HWND window, const std::function<bool(HWND)>& test);
     // A screenshot of the screen under build/shots/.
     bool SaveShot(const std::wstring& name) const;
     long WaitExit(DWORD timeoutMs);

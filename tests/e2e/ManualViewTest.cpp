@@ -57,23 +57,11 @@ HWND ManualView(HWND window)
 template <typename Test>
 HWND ThreadWindow(HWND window, Test test)
 {
-    struct Search {
-        Test& test;
-        HWND match;
-    } search{test, nullptr};
-    EnumThreadWindows(
-        GetWindowThreadProcessId(window, nullptr),
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            RECT rect{};
-            GetWindowRect(hwnd, &rect);
-            if (!s->test(hwnd, rect))
-                return TRUE;
-            s->match = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.match;
+    return MainWindowProbe::ThreadWindow(window, [&test](HWND hwnd) {
+        RECT rect{};
+        GetWindowRect(hwnd, &rect);
+        return test(hwnd, rect);
+    });
 }
 
 // The view's scroll component: 9 wide, holding the list control 1018.

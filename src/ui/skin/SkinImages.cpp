@@ -17,6 +17,26 @@ HBITMAP LoadPngBitmap(const std::wstring& path)
     return SkinImageCache::Instance().Load(bounded);
 }
 
+std::vector<uint32_t> BitmapPixels(HBITMAP bitmap, SIZE size)
+{
+    if (!bitmap || size.cx <= 0 || size.cy <= 0)
+        return {};
+    std::vector<uint32_t> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = ::GetDC(nullptr);
+    const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    if (rows != size.cy)
+        pixels.clear();
+    return pixels;
+}
+
 HBITMAP CropBitmap(HBITMAP bitmap, int x, int y, int width, int height)
 {
     BITMAP info{};

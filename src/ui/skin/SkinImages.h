@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/framework/GdiObject.h"
 
@@ -11,6 +13,9 @@ HBITMAP LoadPngBitmap(const std::wstring& path);
 // A new 32-bit bitmap holding (x, y, width, height) of a bitmap; null when
 // the bitmap is missing or smaller than width x height.
 HBITMAP CropBitmap(HBITMAP bitmap, int x, int y, int width, int height);
+// The 32-bit pixels of a bitmap of that size, top row first, alpha as
+// stored; empty when they cannot be read.
+std::vector<uint32_t> BitmapPixels(HBITMAP bitmap, SIZE size);
 // Loads a BMP or PNG that exists into the bitmap object.
 bool LoadImageFile(const std::wstring& path, CBitmap& bitmap);
 
