@@ -31,6 +31,8 @@ PYTHON=/usr/bin/python3
 tools/wine/prefix.sh || die "the Wine prefix could not be created"
 source tools/wine/env.sh
 
+# Debian's Wine has no winepath on PATH: the builtin program does the same.
+winepath() { wine64 winepath "$@" 2>/dev/null | tr -d '\r'; }
 PROBE=$ROOT/build/win64/bin/uiprobe.exe
 probe() { wine64 "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 log_file() { find "$WINEPREFIX/drive_c/windows" -maxdepth 2 -ipath '*/logs/ov_diz.log' 2>/dev/null | head -1; }
@@ -65,6 +67,15 @@ setup_log=$ROOT/build/demo-setups.log
 rm -f "$setup_log" "$windows/Pavex_result.log" "$windows/Ov_Error.tag"
 export OVRASETUP_LOG=$(winepath -w "$setup_log" 2>/dev/null)
 export DEZOZI2_NO_RESTART=1
+if [ "$unattended" = 1 ]; then
+  # A second demo would find everything installed by the first and end at
+  # once: the Driver items' stand-ins take back what they installed.
+  say "removing what an earlier demo installed"
+  for setup in "$DISC"/Drivers/*/OvraSetup.exe; do
+    (cd "$(dirname "$setup")" && wine64 "$setup" -su </dev/null >/dev/null 2>&1)
+  done
+  rm -f "$setup_log"
+fi
 say "headless on $DISPLAY: running $DISC/Dezozi2.exe $*"
 (cd "$DISC" && exec "$ROOT/tools/wine/run.sh" "$DISC/Dezozi2.exe" "$@") >"$ROOT/build/demo-run.log" 2>&1 &
 PROGRAM_PID=$!
@@ -126,7 +137,14 @@ if [ "$unattended" = 1 ]; then
   say "what the stand-in setups did ($setup_log):"
   [ -f "$setup_log" ] && sed 's/^/  /' "$setup_log" || say "  nothing"
   for f in Pavex_result.log Ov_Error.tag; do
-    if [ -f "$windows/$f" ]; then say "$f:"; iconv -f UTF-16 -t UTF-8 "$windows/$f" 2>/dev/null | sed 's/^/  /' || sed 's/^/  /' "$windows/$f"; fi
+    [ -f "$windows/$f" ] || continue
+    say "$f:"
+    # Unicode when it starts with the byte-order mark, the ANSI code page otherwise.
+    if [ "$(head -c 2 "$windows/$f" | od -An -tx1 | tr -d ' ')" = fffe ]; then
+      iconv -f UTF-16 -t UTF-8 "$windows/$f" | sed 's/^/  /'
+    else
+      iconv -f CP1252 -t UTF-8 "$windows/$f" | tr -d '\r' | sed 's/^/  /'
+    fi
   done
 fi
 log=$(log_file)
