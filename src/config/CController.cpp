@@ -64,6 +64,17 @@ bool CController::GetSetupSettings(const std::wstring& path)
     return SetupCatalog(*this).GetSetupSettings(path);
 }
 
+void CController::ClearRunFlags()
+{
+    std::vector<int> numbers;
+    numbers.reserve(Items.Count());
+    for (const auto& sw : Items.Items()) {
+        sw->ClearRunFlagsInMemory();
+        numbers.push_back(sw->Item().ItemNo);
+    }
+    Record().ClearRunFlags(numbers);
+}
+
 ProgressRecord& CController::Record()
 {
     if (!m_record)

@@ -32,6 +32,8 @@ public:
     // Reads the setup catalogue into the item list; once per process.
     bool GetSetupSettings(const std::wstring& path);
     CSoftwareCtl* FindItem(int itemNo) const { return Items.FindItem(itemNo); }
+    // Every item unselected and not done, in memory and in the progress record.
+    void ClearRunFlags();
     int GetListMode() const { return Items.GetListMode(ForceManual, CurrentTab); }
     int CountRestarts() const { return Items.CountRestarts(); }
     void RefreshVersions() { Items.RefreshVersions(); }

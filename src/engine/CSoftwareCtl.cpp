@@ -317,6 +317,12 @@ void CSoftwareCtl::SetSwSelected(int value)
         m_record->WriteSelected(m_item.ItemNo, value);
 }
 
+void CSoftwareCtl::ClearRunFlagsInMemory()
+{
+    m_item.Selected = 0;
+    m_item.Doned = 0;
+}
+
 void CSoftwareCtl::SetDoned(int value)
 {
     m_item.Doned = value;

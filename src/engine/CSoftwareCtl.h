@@ -45,6 +45,9 @@ public:
     // Memory first, then the progress record.
     void SetSwSelected(int value);
     void SetDoned(int value);
+    // Both flags back to 0 in memory only: the caller writes the record
+    // for all items at once.
+    void ClearRunFlagsInMemory();
 
     SetupItem& Item() { return m_item; }
     const SetupItem& Item() const { return m_item; }

@@ -134,6 +134,24 @@ bool ProgressRecord::WriteDoned(int itemNo, int value)
     return WriteInfoInt(itemNo, L"Doned", value);
 }
 
+bool ProgressRecord::ClearRunFlags(const std::vector<int>& itemNos)
+{
+    std::lock_guard<std::mutex> guard(Lock());
+    IniFile ini;
+    if (!ini.Open(m_path)) {
+        LogDebug(m_log, kOpenFail);
+        return false;
+    }
+    bool ok = true;
+    for (int itemNo : itemNos) {
+        ok = ini.WriteInt(kInfoSection, ItemKey(itemNo, L"Selected"), 0) && ok;
+        ok = ini.WriteInt(kInfoSection, ItemKey(itemNo, L"Doned"), 0) && ok;
+    }
+    ok = ini.Flush() && ok;
+    ini.Close();
+    return ok;
+}
+
 bool ProgressRecord::WriteInfoInt(int itemNo, const wchar_t* key, int value)
 {
     IniFile ini;

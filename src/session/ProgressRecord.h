@@ -48,6 +48,9 @@ public:
     void SetInstalled(int itemNo, ItemStatus status, int manual);
     bool WriteSelected(int itemNo, int value) override;
     bool WriteDoned(int itemNo, int value) override;
+    // Selected = 0 and Doned = 0 for these items, in one rewrite of the file
+    // (a list opened on a long catalogue wrote it twice per item).
+    bool ClearRunFlags(const std::vector<int>& itemNos);
     // Elapsed seconds of the run, kept across a restart.
     void SaveCurrentTime(int seconds);
     // Only a continued run reads the saved time; otherwise 0 without opening the file.

@@ -177,10 +177,7 @@ void CSingleListDlg::ResetSelection()
 {
     if (!m_controller || (m_controller->RunMode & MODE_CONTD))
         return;
-    for (const auto& sw : m_controller->Items.Items()) {
-        sw->SetSwSelected(0);
-        sw->SetDoned(0);
-    }
+    m_controller->ClearRunFlags();
 }
 
 void CSingleListDlg::SortItems()

@@ -40,6 +40,15 @@ bool IsDialogClass(HWND hwnd)
     return std::wstring(name) == L"#32770";
 }
 
+// The real pointer goes along: Wine turns window changes under it into
+// moves of its own, which would otherwise pull the hover back to it.
+void PointerTo(HWND list, int x, int y)
+{
+    POINT at{x, y};
+    if (ClientToScreen(list, &at))
+        SetCursorPos(at.x, at.y);
+}
+
 } // namespace
 
 std::vector<ListWindow> ListProbe::Lists() const
@@ -123,6 +132,7 @@ bool ListProbe::WaitChecked(const ListWindow& list, int row, bool checked, DWORD
 
 void ListProbe::Press(HWND list, int x, int y)
 {
+    PointerTo(list, x, y);
     PostMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
@@ -130,6 +140,7 @@ void ListProbe::Press(HWND list, int x, int y)
 
 void ListProbe::Hover(HWND list, int x, int y)
 {
+    PointerTo(list, x, y);
     PostMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
 

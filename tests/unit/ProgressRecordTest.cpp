@@ -250,3 +250,37 @@ TEST(ProgressRecord, AFreshRecordIsOneStepForAWriterOfAnotherItem)
     worker.join();
     EXPECT_EQ(revived, 0);
 }
+
+TEST(ProgressRecord, ClearingRunFlagsTouchesEveryItemOnceAndNothingElse)
+{
+    TempFolder folder(L"dez_record");
+    const std::wstring recordPath = folder / L"Ovcd_ProcessLog.ini";
+    const std::wstring catalog = WriteCatalog(folder.Path(), kCatalog);
+    CController controller;
+    controller.SetProgressRecordPath(recordPath);
+    ASSERT_TRUE(controller.GetSetupSettings(catalog));
+    for (int itemNo : {1, 2, 3, 4}) {
+        controller.FindItem(itemNo)->SetSwSelected(1);
+        controller.FindItem(itemNo)->SetDoned(1);
+    }
+    controller.Record().SetInstalled(3, ItemStatus::Updated, 0);
+
+    controller.ClearRunFlags();
+    for (int itemNo : {1, 2, 3, 4}) {
+        EXPECT_EQ(FlagsOf(controller, itemNo).selected, 0) << itemNo;
+        EXPECT_EQ(FlagsOf(controller, itemNo).doned, 0) << itemNo;
+        const ProgressRecord::ItemFlags stored = controller.Record().ReadItemFlags(itemNo);
+        EXPECT_EQ(stored.selected, 0) << itemNo;
+        EXPECT_EQ(stored.doned, 0) << itemNo;
+    }
+    IniFile ini;
+    ASSERT_TRUE(ini.Open(recordPath));
+    int installed = -1;
+    ini.GetInt(L"SETUP_INFO", L"(3)Installed", -1, installed);
+    EXPECT_EQ(installed, 1) << "what the run learnt stays";
+
+    // Only the named items: a record shared with another list keeps the rest.
+    controller.FindItem(2)->SetSwSelected(1);
+    ASSERT_TRUE(controller.Record().ClearRunFlags({1, 3}));
+    EXPECT_EQ(controller.Record().ReadItemFlags(2).selected, 1);
+}
