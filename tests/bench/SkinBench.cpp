@@ -19,7 +19,7 @@
 #include "ui/CHighlightDlg.h"
 #include "ui/CMaskDlg.h"
 #include "ui/CShadowDlg.h"
-#include "ui/CSpecialMaskDlg.h"
+#include "ui/PictureMaskDlg.h"
 #include "ui/CTooltipDlg.h"
 #include "ui/CTransparentViewDlg.h"
 #include "ui/framework/CDialogEx.h"

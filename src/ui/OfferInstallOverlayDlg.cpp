@@ -1,4 +1,4 @@
-#include "ui/CSpecialGoogleMaskDlg.h"
+#include "ui/OfferInstallOverlayDlg.h"
 
 #include "config/CController.h"
 #include "config/CLanguage.h"

@@ -1,4 +1,4 @@
-#include "ui/CSpecialMaskDlg.h"
+#include "ui/PictureMaskDlg.h"
 
 #include <vector>
 

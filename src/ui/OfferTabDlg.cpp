@@ -1,4 +1,4 @@
-#include "ui/CSpecialDlg.h"
+#include "ui/OfferTabDlg.h"
 
 #include <shellapi.h>
 
@@ -6,7 +6,7 @@
 #include "config/CController.h"
 #include "resource.h"
 #include "ui/AppContext.h"
-#include "ui/CSpecialGoogleMaskDlg.h"
+#include "ui/OfferInstallOverlayDlg.h"
 #include "ui/CTransparentViewDlg.h"
 #include "ui/CWebBroswerDlg.h"
 #include "ui/WindowMessages.h"
