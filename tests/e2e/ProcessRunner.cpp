@@ -55,6 +55,20 @@ bool ProcessRunner::Start(const std::wstring& exe, const std::wstring& arguments
         Kill();
         Release();
     }
+    // Wine now and then refuses a start right after another program's end;
+    // a second attempt a moment later goes through.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (StartOnce(exe, arguments, workDir, captureOutput))
+            return true;
+        Release();
+        Sleep(300);
+    }
+    return false;
+}
+
+bool ProcessRunner::StartOnce(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workDir,
+                              bool captureOutput)
+{
     m_exe = exe;
     m_job = CreateJobObjectW(nullptr, nullptr);
     if (!m_job)

@@ -43,6 +43,8 @@ public:
 private:
     void Release();
 
+    bool StartOnce(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workDir,
+                   bool captureOutput);
     HANDLE m_job = nullptr;
     HANDLE m_process = nullptr;
     DWORD m_pid = 0;
