@@ -662,7 +662,9 @@ bool CDezozi2Dlg::OnMoving(RECT* proposed)
         return false;
     RECT window{};
     GetWindowRect(&window);
-    if (window.top < 0) {
+    // Also a proposed top above the screen: a drag whose last step goes there
+    // would otherwise leave the window above the edge.
+    if (window.top < 0 || proposed->top < 0) {
         int height = proposed->bottom - proposed->top;
         proposed->top = 0;
         proposed->bottom = height;

@@ -24,8 +24,12 @@ public:
     static Box AffirmativeButton(int width, int height);
     static Box NegativeButton(int width, int height);
     static Box CloseButton(int width);
-    // A pop-up being dragged whose top is above this is put back to it.
-    static int ClampedTop(int currentTop, int proposedTop) { return currentTop < kTopLimit ? kTopLimit : proposedTop; }
+    // A pop-up being dragged never ends above this: a single step of the drag
+    // could otherwise leave its drag band off the screen.
+    static int ClampedTop(int currentTop, int proposedTop)
+    {
+        return currentTop < kTopLimit || proposedTop < kTopLimit ? kTopLimit : proposedTop;
+    }
 
     // Video list: the row under a client point among rowCount rows, or -1.
     static int RowAt(int x, int y, int rowCount);

@@ -30,9 +30,12 @@ TEST(PopupLayout, ButtonsSitInTheLowerRightAndTheCloseButtonTopRight)
     EXPECT_TRUE((PopupLayout::CloseButton(450) == PopupLayout::Box{419, 5, 439, 25}));
     EXPECT_EQ(PopupLayout::CentredOrigin(1280, 450), 415);
     EXPECT_EQ(PopupLayout::CentredOrigin(1025, 153), 512 - 76);
-    // The top is put back only when the window already stands above 8.
+    // A drag never leaves the top above 8, whether it stands there already or
+    // a single step takes it there.
     EXPECT_EQ(PopupLayout::ClampedTop(7, -20), 8);
-    EXPECT_EQ(PopupLayout::ClampedTop(8, -20), -20);
+    EXPECT_EQ(PopupLayout::ClampedTop(8, -20), 8);
+    EXPECT_EQ(PopupLayout::ClampedTop(8, 7), 8);
+    EXPECT_EQ(PopupLayout::ClampedTop(20, 9), 9);
 }
 
 TEST(PopupLayout, VideoRowsUnderThePointer)
