@@ -185,6 +185,76 @@ TEST(CDialogEx, BackgroundColourAndChildHelpers)
 
 namespace {
 
+WNDPROC g_beforeLater = nullptr;
+int g_laterCalls = 0;
+
+LRESULT CALLBACK LaterSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    ++g_laterCalls;
+    return ::CallWindowProcW(g_beforeLater, hwnd, msg, wParam, lParam);
+}
+
+class TextCounter : public CWnd {
+public:
+    int texts = 0;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == WM_GETTEXT)
+            ++texts;
+        return CWnd::WindowProc(msg, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST(CWnd, LettingGoRestoresTheProcedureOrKeepsALaterSubclassWorking)
+{
+    DialogTemplate t = PlainTemplate();
+    ProbeDialog dlg(t.Get(), ProbeDialog::Then::EndWith, 0);
+    ASSERT_TRUE(dlg.Create());
+    HWND ok = dlg.GetDlgItem(IDOK);
+    HWND cancel = dlg.GetDlgItem(IDCANCEL);
+    const LONG_PTR original = ::GetWindowLongPtrW(ok, GWLP_WNDPROC);
+    wchar_t text[32] = {};
+
+    // Nobody after us: the window gets its own procedure back.
+    {
+        TextCounter counter;
+        ASSERT_TRUE(counter.SubclassWindow(ok));
+        EXPECT_NE(::GetWindowLongPtrW(ok, GWLP_WNDPROC), original);
+        ::GetWindowTextW(ok, text, 32);
+        EXPECT_EQ(counter.texts, 1);
+        EXPECT_STREQ(text, L"OK");
+    }
+    EXPECT_EQ(::GetWindowLongPtrW(ok, GWLP_WNDPROC), original);
+    EXPECT_EQ(CWnd::FromHandlePermanent(ok), nullptr);
+    TextCounter again;
+    EXPECT_TRUE(again.SubclassWindow(ok)) << "free to be taken again";
+    again.UnsubclassWindow();
+
+    // Someone subclassed after us: their procedure keeps being called, the
+    // button keeps working, and nobody takes the window again until it goes.
+    auto* counter = new TextCounter();
+    ASSERT_TRUE(counter->SubclassWindow(cancel));
+    g_beforeLater = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(cancel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+    ASSERT_NE(g_beforeLater, nullptr);
+    delete counter;
+    g_laterCalls = 0;
+    ::GetWindowTextW(cancel, text, 32);
+    EXPECT_STREQ(text, L"Cancel");
+    EXPECT_GT(g_laterCalls, 0);
+    EXPECT_EQ(CWnd::FromHandlePermanent(cancel), nullptr);
+    TextCounter late;
+    EXPECT_FALSE(late.SubclassWindow(cancel));
+    dlg.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(cancel));
+}
+
+namespace {
+
 class RecordingApp : public CWinApp {
 public:
     BOOL InitInstance() override

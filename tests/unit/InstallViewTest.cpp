@@ -167,13 +167,17 @@ TEST_F(InstallViewTest, AdvertisementsRotateByTheirTimesAndStayOnAZeroTime)
     ASSERT_TRUE(browser);
     ASSERT_EQ(view->Ads().size(), 3u);
     std::vector<std::wstring> shown;
-    PumpMessages(8500, [&] {
+    PumpMessages(20000, [&] { // ends at the fourth page; the time is for a loaded machine
         const std::wstring text = browser->GetWindowText();
         if (!text.empty() && (shown.empty() || shown.back() != text))
             shown.push_back(text);
         return shown.size() >= 4;
     });
-    ASSERT_EQ(shown.size(), 4u);
+    std::wstring seen;
+    for (const std::wstring& page : shown)
+        seen += page + L"\n";
+    seen += L"now: " + browser->GetWindowText();
+    ASSERT_EQ(shown.size(), 4u) << std::string(seen.begin(), seen.end());
     for (size_t i = 0; i < 4; ++i)
         EXPECT_EQ(shown[i], view->Ads()[i % 3].ImagePath) << i;
     EXPECT_TRUE(browser->ShowsPicture());

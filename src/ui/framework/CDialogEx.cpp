@@ -1,7 +1,27 @@
 #include "ui/framework/CDialogEx.h"
 
+#include <commctrl.h>
+
 #include "ui/framework/CWinApp.h"
 #include "ui/framework/DialogKeyboardFilter.h"
+
+namespace {
+
+// Templates name common controls, and through the manifest even the plain
+// buttons come from the common controls' library: register them before
+// the first dialog, whoever runs it.
+void RegisterCommonControls()
+{
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{};
+        controls.dwSize = sizeof(controls);
+        controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
+        return ::InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)registered;
+}
+
+} // namespace
 
 CDialogEx::CDialogEx(UINT templateId, CWnd* parent)
     : m_pParentWnd(parent)
@@ -41,6 +61,7 @@ INT_PTR CDialogEx::DoModal()
         return -1;
     m_modal = true;
     m_modalResult = -1;
+    RegisterCommonControls();
     HINSTANCE instance = AfxGetInstanceHandle();
     INT_PTR result;
     if (m_template)
@@ -61,6 +82,7 @@ bool CDialogEx::Create(CWnd* parent)
         m_pParentWnd = parent;
     m_modal = false;
     m_modalResult = -1;
+    RegisterCommonControls();
     HINSTANCE instance = AfxGetInstanceHandle();
     HWND hwnd;
     if (m_template)

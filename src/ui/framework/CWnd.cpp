@@ -1,15 +1,10 @@
 #include "ui/framework/CWnd.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
-namespace {
+#include "ui/framework/WindowBindings.h"
 
-// One subclass per handle belongs to a CWnd; its reference data is the
-// object, and a window property finds the object from the handle.
-constexpr UINT_PTR kSubclassId = 0x44655A32; // "DeZ2"
-const wchar_t kOwnerProp[] = L"Dezozi2.CWnd";
+namespace {
 
 // Signed halves: points left of or above a window are negative.
 POINT PointOf(LPARAM lParam)
@@ -28,21 +23,28 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 {
-    if (!hwnd)
+    WindowBindings::Binding binding;
+    if (!hwnd || !WindowBindings::Find(hwnd, &binding))
         return nullptr;
-    return static_cast<CWnd*>(::GetPropW(hwnd, kOwnerProp));
+    return binding.wnd;
 }
 
 bool CWnd::SubclassWindow(HWND hwnd)
 {
-    if (!hwnd || m_subclassed || FromHandlePermanent(hwnd))
+    // A window that still passes messages on for an object gone before it
+    // is not taken again: our procedure would sit twice in its chain.
+    if (!hwnd || m_subclassed || WindowBindings::Find(hwnd, nullptr))
         return false;
-    if (!::SetPropW(hwnd, kOwnerProp, this))
+    ::SetLastError(0);
+    auto previous = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    if (!previous && ::GetLastError() != 0)
         return false;
-    if (!::SetWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-        ::RemovePropW(hwnd, kOwnerProp);
+    if (!WindowBindings::Add(hwnd, this, previous)) {
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         return false;
     }
+    m_previous = previous;
     m_subclassed = true;
     m_hWnd = hwnd;
     PreSubclassWindow();
@@ -56,17 +58,35 @@ bool CWnd::SubclassDlgItem(int id, const CWnd* parent)
     return SubclassWindow(::GetDlgItem(parent->m_hWnd, id));
 }
 
+void CWnd::Release(HWND hwnd, bool dying)
+{
+    // Put back only while nobody subclassed after us; otherwise the window
+    // keeps our procedure, which from now on only passes messages on.
+    const auto ours = reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc);
+    if (dying || (::GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == ours &&
+                  ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previous)) == ours))
+        WindowBindings::Remove(hwnd);
+    else
+        WindowBindings::Orphan(hwnd);
+    m_subclassed = false;
+    m_hWnd = nullptr;
+    m_previous = nullptr;
+}
+
 HWND CWnd::UnsubclassWindow()
 {
     HWND hwnd = m_hWnd;
     if (!hwnd)
         return nullptr;
     if (m_subclassed && ::IsWindow(hwnd)) {
-        ::RemoveWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId);
-        ::RemovePropW(hwnd, kOwnerProp);
+        Release(hwnd, false);
+    } else {
+        if (m_subclassed)
+            WindowBindings::Remove(hwnd);
+        m_subclassed = false;
+        m_hWnd = nullptr;
+        m_previous = nullptr;
     }
-    m_subclassed = false;
-    m_hWnd = nullptr;
     return hwnd;
 }
 
@@ -129,8 +149,8 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (m_subclassed)
-        return ::DefSubclassProc(m_hWnd, msg, wParam, lParam);
+    if (m_subclassed && m_previous)
+        return ::CallWindowProcW(m_previous, m_hWnd, msg, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
 }
 
@@ -252,12 +272,19 @@ bool CWnd::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
     }
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR refData)
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* wnd = reinterpret_cast<CWnd*>(refData);
-    if (!wnd || wnd->m_hWnd != hwnd)
-        return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+    WindowBindings::Binding binding;
+    if (!WindowBindings::Find(hwnd, &binding))
+        return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    CWnd* wnd = binding.wnd;
+    if (!wnd || wnd->m_hWnd != hwnd) {
+        LRESULT result = binding.previous ? ::CallWindowProcW(binding.previous, hwnd, msg, wParam, lParam)
+                                          : ::DefWindowProcW(hwnd, msg, wParam, lParam);
+        if (msg == WM_NCDESTROY)
+            WindowBindings::Remove(hwnd);
+        return result;
+    }
     // Handlers may re-enter (a sent message inside a handler): each keeps
     // its own current message.
     CurrentMessage saved = wnd->m_current;
@@ -268,10 +295,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         return result;
     }
     // Last message: detach and tell the object.
-    ::RemoveWindowSubclass(hwnd, &CWnd::SubclassProc, kSubclassId);
-    ::RemovePropW(hwnd, kOwnerProp);
-    wnd->m_subclassed = false;
-    wnd->m_hWnd = nullptr;
+    wnd->Release(hwnd, true);
     wnd->m_current = saved;
     wnd->PostNcDestroy();
     return result;

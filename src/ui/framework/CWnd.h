@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-// Thin owner of a window handle. A CWnd subclasses its window (through the
-// common controls' subclass chain, so later subclasses stay intact) and
+// Thin owner of a window handle. A CWnd subclasses its window (a later
+// subclass stays intact when the object lets go first) and
 // decodes each message once into a virtual handler. A handler that returns
 // false lets the window's own procedure have the message; WindowProc
 // overrides remain for private message protocols.
@@ -140,11 +140,14 @@ private:
 
     bool Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
     bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR refData);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Gives the window back to its previous procedure (a dying one needs
+    // none) and forgets it.
+    void Release(HWND hwnd, bool dying);
     static LONG_PTR ModifyLong(HWND hwnd, int index, LONG_PTR remove, LONG_PTR add);
 
     bool m_subclassed = false;
+    WNDPROC m_previous = nullptr;
     CurrentMessage m_current;
 };
 
