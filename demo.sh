@@ -28,6 +28,9 @@ cmake --build build/win64 -j2 >build/build-win64.log 2>&1 || { tail -40 build/bu
 PYTHON=/usr/bin/python3
 [ -x "$PYTHON" ] || PYTHON=python3
 "$PYTHON" demo/generate.py build/win64/bin "$DISC" || die "the demo disc could not be generated"
+# A prefix of its own: what the demo installs must not change what the tests
+# find installed in theirs.
+export WINEPREFIX=${DEMO_WINEPREFIX:-$ROOT/build/demo-wineprefix}
 tools/wine/prefix.sh || die "the Wine prefix could not be created"
 source tools/wine/env.sh
 
