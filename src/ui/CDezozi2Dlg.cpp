@@ -973,6 +973,8 @@ LRESULT CDezozi2Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case MSG_INSTALL_TICK:
         m_lists.HideUpperTip();
+        if (m_session)
+            m_session->OnInstallTick();
         return 0;
     case MSG_START_INSTALL:
     case MSG_INSTALL_SINGLE:

@@ -110,7 +110,9 @@ TEST(InstallSession, UnattendedRecoveryCheckRunInstallsTickedItemsAndQuits)
     SessionCatalogue catalogue({{L"Session Chipset"},
                                 {L"Session Audio", true},
                                 {L"Session Forced", true, false, 0, 1, 3010},
-                                {L"Session Broken", false, true, 0, 0, 1603}});
+                                {L"Session Broken", false, true, 0, 0, 1603},
+                                // An upgrade type the run does not install: never done.
+                                {L"Session Skipped", false, false, 0, 0, 0, 2}});
     ASSERT_TRUE(catalogue.Write(disc));
     SessionFiles files;
     MainWindowProbe program;
@@ -125,6 +127,7 @@ TEST(InstallSession, UnattendedRecoveryCheckRunInstallsTickedItemsAndQuits)
               std::wstring::npos);
     EXPECT_NE(log.find(L"[Execute] Software No.[4] Session Broken: exit code 1603"), std::wstring::npos);
     EXPECT_EQ(log.find(L"Software No.[2] Session Audio"), std::wstring::npos) << "not run";
+    EXPECT_NE(log.find(L"[MSG_INSTALL_TICK] The run ended with items left undone"), std::wstring::npos);
     EXPECT_TRUE(GetFileAttributesW(WindowsPath(L"Pavex_result.log").c_str()) != INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(GetFileAttributesW(WindowsPath(L"Ov_Error.tag").c_str()) != INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(TextFile::Read(WindowsPath(L"Pavex_result.log")).find(L"Session Chipset"), std::wstring::npos);
@@ -320,9 +323,10 @@ TEST(InstallSession, RestartInTheMiddleIsContinuedByTheLoader)
         const UINT saved = GetPrivateProfileIntW(L"SETUP_CURRENTTIME", L"SETUP_CURRENTTIME", 0, record.c_str());
         EXPECT_GE(saved, 5u) << "the run's time so far (its first 5 s are a pause)";
         EXPECT_TRUE(TaskExists(L"PavexLoad"));
-        if (check)
+        if (check) {
             EXPECT_NE(GetFileAttributesW(WindowsPath(L"Ov_Error.tag").c_str()), INVALID_FILE_ATTRIBUTES)
                 << "the check before the restart found the last item missing";
+        }
 
         // A pre-check would hand the continued run this changed catalogue.
         std::wstring text = TextFile::Read(disc.Path(L"SessionCatalog.ini"));

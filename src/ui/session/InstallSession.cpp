@@ -140,8 +140,27 @@ void InstallSession::OnCheckInstalled()
         m_controller.WriteErrorTag();
 }
 
+void InstallSession::OnInstallTick()
+{
+    // Items the run skipped (no installer, an upgrade type it does not
+    // install) are never done, and the view would wait at 99 % for ever,
+    // an unattended run with it. Two ticks leave the run's own end its turn.
+    if (m_controller.InstallState != 0 || m_controller.RunWorker.IsRunning()) {
+        m_ticksWithoutWorker = 0;
+        return;
+    }
+    if (++m_ticksWithoutWorker < kOrphanTicks)
+        return;
+    m_ticksWithoutWorker = 0;
+    LogInfo(m_log, L"[MSG_INSTALL_TICK] The run ended with items left undone: the view closes");
+    OnInstallingViewClosed();
+}
+
 void InstallSession::OnInstallingViewClosed()
 {
+    // Closed already (the run's end, a cancel or the view's own end, whichever came first).
+    if (m_controller.InstallState != 0)
+        return;
     m_controller.InstallState = -1;
     if (m_controller.RunWorker.IsRunning()) {
         // Asked to stop, its setup ended, and waited for: never terminated.

@@ -47,6 +47,8 @@ public:
     void OnRestartRequired();
     void OnCheckInstalled();
     void OnInstallingViewClosed();
+    // Once a second while the installing view runs.
+    void OnInstallTick();
     // Stops both workers (at the window's end): asked, never terminated.
     void StopWorkers();
 
@@ -54,6 +56,8 @@ public:
     static constexpr unsigned kSettleMs = 3000;
     // How long a stopped run may take to end before it is left behind.
     static constexpr unsigned kStopWaitMs = 30000;
+    // Ticks without a run worker after which the view is closed.
+    static constexpr int kOrphanTicks = 2;
 
 private:
     int OfferKind() const;
@@ -64,4 +68,5 @@ private:
     CController& m_controller;
     Host& m_host;
     Logger* m_log;
+    int m_ticksWithoutWorker = 0;
 };
