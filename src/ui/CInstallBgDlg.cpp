@@ -50,6 +50,12 @@ void CInstallBgDlg::OnInitOverlay()
 LRESULT CInstallBgDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_CLOSE:
+        // A retired view still carries an open question: the sweep deletes it
+        // once the question is answered, not a close that a modal loop delivers.
+        if (m_retired)
+            return 0;
+        return CSkinOverlayDlg::WindowProc(msg, wParam, lParam);
     case MSG_DEFERRED_INIT:
         OnDeferredInit();
         return 0;
