@@ -370,6 +370,13 @@ TEST(InstallSession, CancelDuringARunAsksAndStopsOnYes)
     while (files.SetupRuns().empty() && GetTickCount64() < end)
         Sleep(50);
     ASSERT_EQ(files.SetupRuns(), (std::vector<std::wstring>{L"1"})) << "the slow setup runs";
+    // A single install asked for meanwhile does not start a second setup.
+    PostMessageW(program.Window(), WM_USER + 12, 2, 0);
+    end = GetTickCount64() + 10000;
+    while (files.Log().find(L"An installation is running: item 2 is not started") == std::wstring::npos &&
+           GetTickCount64() < end)
+        Sleep(50);
+    EXPECT_NE(files.Log().find(L"An installation is running: item 2 is not started"), std::wstring::npos);
     const HWND percent = InstallingPercentText(program.Pid());
     ASSERT_NE(percent, nullptr);
     const HWND cancel = GetDlgItem(GetParent(percent), IDCANCEL);

@@ -67,6 +67,11 @@ void InstallSession::OnStartInstall(int request)
         LogDebug(m_log, L"[WindowProc] A run is active: the request waits for its end");
         return;
     }
+    // Two setups at once fight over the system's installer.
+    if (m_controller.SingleWorker.IsRunning()) {
+        LogInfo(m_log, L"[WindowProc] A single install is running: the run is not started");
+        return;
+    }
     const uint32_t mode = m_controller.RunMode;
     const bool asks = (mode & (MODE_CONTD | MODE_RECOVERY)) == 0;
     const int kind = OfferKind();
@@ -107,6 +112,10 @@ void InstallSession::OnStartInstall(int request)
 
 void InstallSession::OnInstallSingle(int itemNo)
 {
+    if (m_controller.InstallState == 0 || m_controller.IsRunActive()) {
+        LogInfo(m_log, L"[WindowProc] An installation is running: item %d is not started", itemNo);
+        return;
+    }
     m_controller.SingleItemNo = itemNo;
     if (!m_controller.SingleWorker.StartSingle(m_controller, itemNo))
         LogDebug(m_controller.GetLog(), L"[SwExecute] Can not create thread");
