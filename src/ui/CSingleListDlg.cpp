@@ -463,12 +463,27 @@ bool CSingleListDlg::OnMouseWheel(UINT, short delta, POINT)
 {
     if (!m_host || !m_host->IsWindowVisible())
         return true;
-    const int lines = delta / WHEEL_DELTA;
-    const WPARAM code = lines > 0 ? SB_LINEUP : SB_LINEDOWN;
-    for (int i = 0; i < (lines > 0 ? lines : -lines); ++i)
+    ScrollHostLines(-(delta / WHEEL_DELTA));
+    return true;
+}
+
+void CSingleListDlg::ScrollHostLines(int lines)
+{
+    if (!m_host || lines == 0)
+        return;
+    const WPARAM code = lines < 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int i = 0; i < (lines < 0 ? -lines : lines); ++i)
         m_host->List().SendMessage(WM_VSCROLL, code, 0);
     m_host->List().VerticalBar().UpdateThumbPosition();
-    return true;
+}
+
+void CSingleListDlg::ScrollFirstRowTo(int first)
+{
+    // The host's list is the scroll model: moved along, so that its bar and
+    // its next report agree with the rows shown.
+    const int lines = first - m_firstVisible;
+    m_firstVisible = first;
+    ScrollHostLines(lines);
 }
 
 bool CSingleListDlg::OnLButtonDown(UINT, POINT pt)
@@ -587,9 +602,9 @@ void CSingleListDlg::MoveKeyRow(int step)
     row = row < 0 ? 0 : row >= total ? total - 1 : row;
     m_keyRow = row;
     if (row < m_firstVisible)
-        m_firstVisible = row;
+        ScrollFirstRowTo(row);
     else if (row >= m_firstVisible + m_kind.rowsPerPage)
-        m_firstVisible = row - m_kind.rowsPerPage + 1;
+        ScrollFirstRowTo(row - m_kind.rowsPerPage + 1);
     if (m_tooltip)
         m_tooltip->ShowWindow(SW_HIDE);
     ShowHighlightAt(row - m_firstVisible);
@@ -687,9 +702,9 @@ void CSingleListDlg::MarkInstalling(int itemNo)
     if (row < 0)
         return;
     if (row >= m_firstVisible + m_kind.rowsPerPage)
-        m_firstVisible = row - m_kind.rowsPerPage + 1;
+        ScrollFirstRowTo(row - m_kind.rowsPerPage + 1);
     else if (row < m_firstVisible)
-        m_firstVisible = row;
+        ScrollFirstRowTo(row);
     m_store.SetText(row, 1, Translate(L"Installing"));
     RepaintRows();
     ShowHighlightAt(row - m_firstVisible);

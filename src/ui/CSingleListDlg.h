@@ -110,6 +110,10 @@ private:
     void FinishTickChange();
     void StartSingleInstall(int row);
     void MoveKeyRow(int step);
+    // Scrolls the host's list by rows (negative: up).
+    void ScrollHostLines(int lines);
+    // Shows rows from this one on, the host's list moved with them.
+    void ScrollFirstRowTo(int first);
     std::vector<const struct SetupItem*> NormalRecords() const;
 
     ListKind m_kind;

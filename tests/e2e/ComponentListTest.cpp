@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <set>
 #include <string>
 #include <vector>
@@ -370,6 +372,13 @@ TEST(ComponentList, AutomaticStartAndTheScrollHostAtFifteenAndSixteenRows)
     for (int i = 0; i < 50 && !IsWindowVisible(lists[0].host); ++i)
         Sleep(40);
     EXPECT_TRUE(IsWindowVisible(lists[0].host)) << "16 rows do not";
+    // Down past the page scrolls the host's list along: its bar and the rows agree.
+    for (int i = 0; i < 16; ++i)
+        ListProbe::Key(lists[0].dialog, VK_DOWN);
+    LRESULT top = 0;
+    for (int i = 0; i < 50 && (top = SendMessageW(lists[0].control, LVM_GETTOPINDEX, 0, 0)) != 1; ++i)
+        Sleep(40);
+    EXPECT_EQ(top, 1) << "the last row in view, one row down";
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(lists[0].dialog, 1007))) << "nothing ticked";
     EXPECT_EQ(CountOf(log.NewText(), L"[MSG_START_INSTALL]"), 1) << "only the automatic start";
     program.Kill(); // the automatic start is running
