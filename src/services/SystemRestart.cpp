@@ -6,6 +6,12 @@
 
 namespace {
 std::atomic<SystemRestart::Hook> g_hook{nullptr};
+std::atomic<bool> g_requested{false};
+}
+
+bool SystemRestart::Requested()
+{
+    return g_requested.load();
 }
 
 SystemRestart::Hook SystemRestart::SetHook(Hook hook)
@@ -33,6 +39,7 @@ bool SystemRestart::SetShutdownPrivilege(bool enable)
 
 void SystemRestart::RestartWindows()
 {
+    g_requested = true;
     if (Hook hook = g_hook.load()) {
         hook();
         return;

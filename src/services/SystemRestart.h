@@ -11,6 +11,8 @@ public:
     static void RestartWindows();
     // Returns the previous hook; null restores the real restart.
     static Hook SetHook(Hook hook);
+    // A restart was asked for in this process: it is on its way to end it.
+    static bool Requested();
 
 private:
     static bool SetShutdownPrivilege(bool enable);

@@ -427,6 +427,7 @@ TEST_F(SoftwareCtlTest, RestartGoesThroughTheSeam)
     none.Create()->ExecReboot();
     SystemRestart::SetHook(previous);
     EXPECT_EQ(restarts, 1);
+    EXPECT_TRUE(SystemRestart::Requested()) << "the process knows a restart is on its way";
     EXPECT_TRUE(log.Has(L"[ExecReboot] Enter"));
     EXPECT_EQ(log.Count(L"[ExecReboot] End"), 2);
 }

@@ -154,7 +154,9 @@ void InstallSession::OnInstallTick()
     // Items the run skipped (no installer, an upgrade type it does not
     // install) are never done, and the view would wait at 99 % for ever,
     // an unattended run with it. Two ticks leave the run's own end its turn.
-    if (m_controller.InstallState != 0 || m_controller.RunWorker.IsRunning()) {
+    // After a restart request the items left undone are the continued run's:
+    // closing would reset their flags before the restart ends the program.
+    if (m_controller.InstallState != 0 || m_controller.RunWorker.IsRunning() || SystemRestart::Requested()) {
         m_ticksWithoutWorker = 0;
         return;
     }
