@@ -284,11 +284,8 @@ HBRUSH CDezozi2Dlg::OnCtlColor(HDC dc, HWND child, UINT type)
 
 void CDezozi2Dlg::CreatePopups()
 {
-    if (!m_dlgLoading) {
-        m_dlgLoading.reset(new CLoadingDlg());
-        if (!m_dlgLoading->Create(this))
-            m_dlgLoading.reset();
-    }
+    if (!m_dlgLoading)
+        m_dlgLoading = CreateModeless<CLoadingDlg>(this);
     if (!m_dlgMainHighlight) {
         m_dlgMainHighlight.reset(new CHighlightDlg());
         if (m_dlgMainHighlight->Create(this)) {
@@ -300,17 +297,11 @@ void CDezozi2Dlg::CreatePopups()
             m_dlgMainHighlight.reset();
         }
     }
-    if (!m_dlgSpecialMask) {
-        m_dlgSpecialMask.reset(new CSpecialMaskDlg());
-        if (!m_dlgSpecialMask->Create(this))
-            m_dlgSpecialMask.reset();
-    }
+    if (!m_dlgSpecialMask)
+        m_dlgSpecialMask = CreateModeless<CSpecialMaskDlg>(this);
     LayoutChildren();
-    if (!m_dlgShadow) {
-        m_dlgShadow.reset(new CShadowDlg());
-        if (!m_dlgShadow->Create(this))
-            m_dlgShadow.reset();
-    }
+    if (!m_dlgShadow)
+        m_dlgShadow = CreateModeless<CShadowDlg>(this);
     LayoutChildren();
     if (m_dlgShadow)
         m_dlgShadow->PostMessage(WM_PAINT);
@@ -743,11 +734,9 @@ void CDezozi2Dlg::OpenInstallingView()
     }
     InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
     CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
-    m_dlgInstallBg.reset(new CInstallBgDlg());
-    if (m_dlgInstallBg->Create(this))
+    m_dlgInstallBg = CreateModeless<CInstallBgDlg>(this);
+    if (m_dlgInstallBg)
         m_dlgInstallBg->MoveWindow(ScreenRect(MainLayout::kInstallBackground));
-    else
-        m_dlgInstallBg.reset();
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (VerifyInstallPlacement()) {
             InstallMask->ShowWindow(SW_SHOWNA);

@@ -108,13 +108,12 @@ void CInstallBgDlg::OnDeferredInit()
 
 void CInstallBgDlg::CreateChildren()
 {
-    m_browser.reset(new CWebBroswerDlg());
-    if (m_browser->Create(this)) {
+    m_browser = CreateModeless<CWebBroswerDlg>(this);
+    if (m_browser) {
         const InstallLayout::Box box = InstallLayout::kBrowser;
         m_browser->MoveWindow(box.left, box.top, box.Width(), box.Height());
     } else {
         LogError(m_log, L"[OnDeferredInit] browser not created");
-        m_browser.reset();
     }
     m_ads = m_controller ? AdCatalog(*m_controller, m_programFolder).GetAdPathList(L"Installing") : std::vector<AdEntry>{};
     std::vector<int> times;

@@ -41,9 +41,7 @@ BOOL CManualDocDlg::OnInitDialog()
     m_controller = AppContext::Controller();
     // Clicks on the highlight are clicks on the row under it.
     m_highlight = CHighlightDlg::CreateForRows(this, true);
-    m_tooltip.reset(new CTooltipDlg());
-    if (!m_tooltip->Create(this))
-        m_tooltip.reset();
+    m_tooltip = CreateModeless<CTooltipDlg>(this);
     BuildRows();
     CreateScrollComponent();
     LoadImages();

@@ -86,9 +86,7 @@ BOOL CSingleListDlg::OnInitDialog()
 void CSingleListDlg::CreatePopups()
 {
     m_highlight = CHighlightDlg::CreateForRows(this, false);
-    m_tooltip.reset(new CTooltipDlg());
-    if (!m_tooltip->Create(this))
-        m_tooltip.reset();
+    m_tooltip = CreateModeless<CTooltipDlg>(this);
 }
 
 void CSingleListDlg::SetUpTexts()

@@ -48,18 +48,14 @@ RECT CSpecialDlg::ScreenRectOf(int left, int top, int right, int bottom) const
 
 void CSpecialDlg::DeferredInit()
 {
-    m_overlay.reset(new CTransparentViewDlg());
-    if (m_overlay->Create(this)) {
+    m_overlay = CreateModeless<CTransparentViewDlg>(this);
+    if (m_overlay) {
         m_overlay->SetTarget(m_hWnd);
         m_overlay->MoveWindow(ScreenRectOf(688, 511, 830, 545));
-    } else {
-        m_overlay.reset();
     }
-    m_browser.reset(new CWebBroswerDlg());
-    if (m_browser->Create(this))
+    m_browser = CreateModeless<CWebBroswerDlg>(this);
+    if (m_browser)
         m_browser->MoveWindow(10, 10, 826, 542);
-    else
-        m_browser.reset();
 
     m_entries = m_controller ? AdCatalog(*m_controller).GetAdPathList(L"Special") : std::vector<AdEntry>();
     LogInfo(m_log, L"[OnDeferredInit] %d pages", static_cast<int>(m_entries.size()));
@@ -76,12 +72,10 @@ void CSpecialDlg::DeferredInit()
             m_overlay->ShowWindow(SW_HIDE);
     }
 
-    m_optIn.reset(new CSpecialGoogleMaskDlg());
-    if (m_optIn->Create(this)) {
+    m_optIn = CreateModeless<CSpecialGoogleMaskDlg>(this);
+    if (m_optIn) {
         m_optIn->SetTarget(m_hWnd);
         m_optIn->MoveWindow(ScreenRectOf(12, 380, 832, 498));
-    } else {
-        m_optIn.reset();
     }
     CreatePageButtons();
     DrawPageSelection(0);

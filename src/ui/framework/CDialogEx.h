@@ -56,3 +56,14 @@ private:
     int m_modalResult = -1;
     HBRUSH m_backgroundBrush = nullptr;
 };
+
+// A modeless dialog object with its window made under the parent, or null
+// when the window could not be made.
+template <class T>
+WindowPtr<T> CreateModeless(CWnd* parent)
+{
+    WindowPtr<T> dialog(new T());
+    if (!dialog->Create(parent))
+        dialog.reset();
+    return dialog;
+}
