@@ -67,7 +67,7 @@ trap 'exit 130' INT TERM
 xvfb_start || die "Xvfb did not start"
 windows=$(winepath -u 'C:\windows' 2>/dev/null)
 setup_log=$ROOT/build/demo-setups.log
-rm -f "$setup_log" "$windows/Pavex_result.log" "$windows/Ov_Error.tag"
+rm -f "$setup_log" "$windows/Pavex_result.log" "$windows/Ov_Error.tag" "$windows/Pavex_result.json"
 export OVRASETUP_LOG=$(winepath -w "$setup_log" 2>/dev/null)
 export DEZOZI2_NO_RESTART=1
 if [ "$unattended" = 1 ]; then
@@ -133,7 +133,8 @@ fi
 if kill -0 "$PROGRAM_PID" 2>/dev/null; then
   say "the program did not end; stopping it"
 else
-  wait "$PROGRAM_PID"; say "the program ended with exit code $?"
+  wait "$PROGRAM_PID"; exit_code=$?
+  say "the program ended with exit code $exit_code"
   PROGRAM_PID=
 fi
 if [ "$unattended" = 1 ]; then
@@ -149,6 +150,17 @@ if [ "$unattended" = 1 ]; then
       iconv -f CP1252 -t UTF-8 "$windows/$f" | tr -d '\r' | sed 's/^/  /'
     fi
   done
+fi
+if [ "$unattended" = 1 ]; then
+  result=$windows/Pavex_result.json
+  if [ -f "$result" ]; then
+    say "Pavex_result.json:"
+    sed 's/^/  /' "$result"
+    outcome=$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1], encoding="utf-8"))["outcome"])' "$result" 2>/dev/null)
+    say "outcome: ${outcome:-unreadable}, exit code ${exit_code:-none}"
+  else
+    say "outcome: no Pavex_result.json written, exit code ${exit_code:-none}"
+  fi
 fi
 log=$(log_file)
 if [ -n "$log" ]; then say "log: $log"; else say "log: none written (Logs folder: $WINEPREFIX/drive_c/windows/logs)"; fi

@@ -18,6 +18,7 @@ set(DEZ_PURE_SOURCES
   src/engine/PathMacro.cpp
   src/engine/RegistryVersionPath.cpp
   src/engine/RunRules.cpp
+  src/engine/SetupRunResult.cpp
   src/engine/VersionText.cpp
   src/log/LogLineFormat.cpp
   src/probes/MinimumResolutionRule.cpp
@@ -30,6 +31,9 @@ set(DEZ_PURE_SOURCES
   src/services/PathRoot.cpp
   src/services/VersionFormat.cpp
   src/session/RestartPlan.cpp
+  src/session/RunResultJson.cpp
+  src/session/RunVerdict.cpp
+  src/session/Utf8Text.cpp
   src/ui/LoadingFrames.cpp
   src/ui/PopupLayout.cpp
   src/ui/TipLayout.cpp

@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 fonts-wine xvfb xauth xcompmgr imagemagick xdotool fonts-liberation
-  googletest clang libclang-rt-14-dev
+  googletest clang libclang-rt-14-dev nlohmann-json3-dev
   python3-pil
 )
 missing=()

@@ -8,10 +8,13 @@
 #include "app/CCmdLineParser.h"
 #include "app/LogSetup.h"
 #include "app/RunMode.h"
+#include "app/UnattendedNotice.h"
 #include "config/CController.h"
 #include "log/CInfoTracker.h"
 #include "services/SystemFolders.h"
 #include "services/SystemRestart.h"
+#include "services/UserNotice.h"
+#include "session/RunResult.h"
 #include "ui/CDezozi2Dlg.h"
 #include "ui/framework/GdiplusImage.h"
 
@@ -82,6 +85,12 @@ void CDezozi2App::RunMainWindow()
     if (result == -1)
         LogError(m_rootLogger, L"[InitInstance] main window failed: %u", ::GetLastError());
     m_pMainWnd = nullptr;
+    m_exitCode = dialog.ExitCode();
+    // A window that never came up did not run anything.
+    if (result == -1 && m_unattended)
+        m_exitCode = RunExitCode::kNotStarted;
+    if (m_unattended)
+        LogInfo(m_rootLogger, L"[InitInstance] exit code %d", m_exitCode);
 }
 
 BOOL CDezozi2App::InitInstance()
@@ -107,16 +116,26 @@ BOOL CDezozi2App::InitInstance()
     CCmdLineParser parser(::GetCommandLineW());
 
     m_controller = std::make_unique<CController>();
-    m_controller->LoadLayoutConfig();
-
     runMode = AddModeFlags(runMode, parser);
     if (parser.HasSwitch(L"round"))
         m_controller->RoundFlag = 1;
     if (parser.HasSwitch(L"debug"))
         m_controller->DebugFlag = 1;
 
-    // Without a Windows directory there is no log folder: lines are lost.
-    m_rootLogger = LogSetup::Configure(LogSetup::DebugWanted(m_controller->DebugFlag), m_windowsDir);
+    // The log comes before the layout configuration, so that in a run without
+    // a person its messages have a place to go. Without a Windows directory
+    // there is no log folder: lines are lost.
+    m_rootLogger = LogSetup::Configure(LogSetup::DebugWanted(m_controller->DebugFlag), m_windowsDir,
+                                       (runMode & MODE_RECOVERY) != 0);
+    UnattendedNotice unattended(*m_controller, m_rootLogger);
+    if (runMode & MODE_RECOVERY) {
+        m_unattended = true;
+        m_controller->RunMode = runMode;
+        // No system box waits for a person, in this process or the programs it starts.
+        ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+        UserNotice::Install(&unattended);
+    }
+    m_controller->LoadLayoutConfig();
     if (SystemRestart::Hook hook = LeftOutRestartHook()) {
         g_restartLog = m_rootLogger;
         SystemRestart::SetHook(hook);
@@ -129,6 +148,7 @@ BOOL CDezozi2App::InitInstance()
     m_controller->RunMode = runMode;
 
     RunMainWindow();
+    UserNotice::Install(nullptr);
 
     m_instanceLock.Release();
     return FALSE;
@@ -147,5 +167,7 @@ int CDezozi2App::ExitInstance()
         ::OleUninitialize();
         m_oleStarted = false;
     }
-    return CWinApp::ExitInstance();
+    const int frameworkCode = CWinApp::ExitInstance();
+    // Interactive runs end with 0; a run without a person tells its outcome.
+    return m_unattended ? m_exitCode : frameworkCode;
 }

@@ -39,4 +39,6 @@ private:
     std::unique_ptr<CController> m_controller;
     Logger* m_rootLogger = nullptr;
     std::wstring m_windowsDir;
+    bool m_unattended = false;
+    int m_exitCode = 0;
 };

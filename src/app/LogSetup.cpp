@@ -12,14 +12,14 @@ bool LogSetup::DebugWanted(int debugFlag)
     return FileExists(kForceDebugFile) || debugFlag != 0;
 }
 
-Logger* LogSetup::Configure(bool debug, const std::wstring& windowsDir)
+Logger* LogSetup::Configure(bool debug, const std::wstring& windowsDir, bool unattended)
 {
     CInfoTracker& tracker = CInfoTracker::Instance();
     if (debug) {
         tracker.SetLevel(4);
         tracker.SetSink(new ConsoleTracker());
     } else {
-        tracker.SetLevel(1);
+        tracker.SetLevel(unattended ? 2 : 1);
         // Without the Windows directory the path would fall back to the
         // root of the current drive (the disc): keep the sink closed instead.
         tracker.SetSink(new FileTracker(windowsDir.empty() ? std::wstring() : windowsDir + kLogBase));

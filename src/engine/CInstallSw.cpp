@@ -101,6 +101,12 @@ int CInstallSw::Execute()
 int CInstallSw::Run()
 {
     m_cutShort = false;
+    {
+        std::lock_guard<std::mutex> hold(m_resultLock);
+        m_lastRun = SetupRunResult{};
+        m_lastRun.attempted = true;
+        m_lastRun.reason = SetupRunResult::kStopped;
+    }
     Notify(EVENT_ITEM_BEGIN);
     // After a stop request no new step starts: the item only reports its end.
     if (!PauseSeconds(GetWaitTime(L"WaitBeforeInstall"))) {
@@ -120,12 +126,19 @@ int CInstallSw::Run()
     }
     Notify(EVENT_SETUP_LAUNCHED);
     Notify(EVENT_SETUP_LAUNCH_END);
-    if (started) {
-        if (m_killWarn1)
-            m_killWarn1->BeginSuppress();
-        if (m_killWarn2)
-            m_killWarn2->BeginSuppress();
+    if (!started) {
+        // Nothing runs that could end, install or ask for a restart: the item
+        // has failed now, and waiting for its time-out would only hold the run.
+        const std::wstring reason = m_method ? m_method->NotStartedReason() : std::wstring();
+        RecordNotStarted(reason.empty() ? SetupRunResult::kNotStarted : reason);
+        LogInfo(m_log, L"[Execute] Software No.[%d] %s: not started", m_item.ItemNo, m_item.Title.c_str());
+        m_cutShort = true;
+        return Notify(EVENT_ITEM_END);
     }
+    if (m_killWarn1)
+        m_killWarn1->BeginSuppress();
+    if (m_killWarn2)
+        m_killWarn2->BeginSuppress();
     Notify(EVENT_DETECT_BEGIN);
     const DWORD stopBy = DetectFinish();
     const bool stopped = stopBy == WAIT_OBJECT_0 + 2;
@@ -142,14 +155,13 @@ int CInstallSw::Run()
         LogInfo(m_log, L"Install-TIMEOUT");
     LogInfo(m_log, L"Software Install Time: %lld/%d", elapsed, timeout);
     LogExitCode();
+    RecordEnd(stopBy, elapsed);
     Notify(EVENT_DETECT_END);
     Notify(EVENT_SUPPRESS_END);
-    if (started) {
-        if (m_killWarn1)
-            m_killWarn1->EndSuppress();
-        if (m_killWarn2)
-            m_killWarn2->EndSuppress();
-    }
+    if (m_killWarn1)
+        m_killWarn1->EndSuppress();
+    if (m_killWarn2)
+        m_killWarn2->EndSuppress();
     Notify(EVENT_SUPPRESS_END);
     if (m_cutShort || !PauseSeconds(GetWaitTime(L"WaitAfterInstall")))
         return Notify(EVENT_ITEM_END);
@@ -158,11 +170,53 @@ int CInstallSw::Run()
         return Notify(EVENT_ITEM_END);
 
     const bool needReboot = m_reboot && m_reboot->NeedReboot();
+    if (needReboot)
+        SetRestartRequested();
     Notify(EVENT_BEFORE_REBOOT, RunRules::RestartKind(needReboot, m_kind));
     if (m_reboot)
         m_reboot->ExecReboot();
     Notify(EVENT_AFTER_REBOOT);
     return Notify(EVENT_ITEM_END);
+}
+
+SetupRunResult CInstallSw::LastRun() const
+{
+    std::lock_guard<std::mutex> hold(m_resultLock);
+    return m_lastRun;
+}
+
+void CInstallSw::RecordNotStarted(const std::wstring& reason)
+{
+    std::lock_guard<std::mutex> hold(m_resultLock);
+    m_lastRun.reason = reason;
+}
+
+void CInstallSw::RecordEnd(unsigned long stopBy, long long seconds)
+{
+    DWORD code = 0;
+    HANDLE process = static_cast<HANDLE>(m_item.ProcessHandle);
+    const bool read = process && GetExitCodeProcess(process, &code);
+    std::lock_guard<std::mutex> hold(m_resultLock);
+    m_lastRun.started = true;
+    m_lastRun.seconds = seconds;
+    m_lastRun.reason.clear();
+    if (read && code != STILL_ACTIVE) {
+        m_lastRun.exitKnown = true;
+        m_lastRun.exitCode = code;
+        m_lastRun.restartRequested = RunRules::IsRestartCode(code);
+    } else if (stopBy == WAIT_OBJECT_0 + 2 || !(stopBy == WAIT_OBJECT_0 + 1 || stopBy == WAIT_TIMEOUT)) {
+        m_lastRun.reason = SetupRunResult::kStopped;
+    } else {
+        // Finish type 4 ends by its time-out on purpose; any other setup
+        // still running then has not finished.
+        m_lastRun.reason = m_item.InstallFinishType == 4 ? SetupRunResult::kStillRunning : SetupRunResult::kTimeout;
+    }
+}
+
+void CInstallSw::SetRestartRequested()
+{
+    std::lock_guard<std::mutex> hold(m_resultLock);
+    m_lastRun.restartRequested = true;
 }
 
 void CInstallSw::LogExitCode()

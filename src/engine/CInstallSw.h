@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "config/SetupItem.h"
@@ -10,6 +11,7 @@
 #include "engine/IMethodProvide.h"
 #include "engine/IRebootProvide.h"
 #include "engine/ISoftware.h"
+#include "engine/SetupRunResult.h"
 #include "log/Logger.h"
 
 // The factories one item object is built from; it owns them.
@@ -44,6 +46,7 @@ public:
     void SetType(int kind) override { m_kind = kind; }
     std::wstring GetName() override { return L"CInstallSw"; }
     bool WasCutShort() const override { return m_cutShort; }
+    SetupRunResult LastRun() const override;
 
     int Kind() const { return m_kind; }
     const SetupItem& Item() const { return m_item; }
@@ -61,6 +64,9 @@ private:
     // request, 258 neither in time, anything else a failed wait.
     unsigned long DetectFinish();
     void LogExitCode();
+    void RecordNotStarted(const std::wstring& reason);
+    void RecordEnd(unsigned long stopBy, long long seconds);
+    void SetRestartRequested();
     int Notify(int event, intptr_t param = 0);
 
     InstallSwFactories m_factories;
@@ -78,4 +84,7 @@ private:
     void* m_notifyContext = nullptr;
     int m_kind = 99;
     bool m_cutShort = false;
+    // Written by the run's thread, read by the window's at the run's end.
+    mutable std::mutex m_resultLock;
+    SetupRunResult m_lastRun;
 };

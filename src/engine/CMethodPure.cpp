@@ -1,12 +1,13 @@
 #include "engine/CMethodPure.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "config/SetupItem.h"
 #include "engine/RunRules.h"
 #include "log/CInfoTracker.h"
+#include "engine/SetupRunResult.h"
 #include "probes/ExeFolder.h"
+#include "services/ProgramLaunch.h"
 #include "services/PathText.h"
 
 CMethodPure::CMethodPure(int kind, bool recovery)
@@ -34,6 +35,7 @@ std::wstring CMethodPure::SetupFile(const std::wstring& exeFolder, const std::ws
 bool CMethodPure::RunSetup()
 {
     LogDebug(m_log, L"[RunSetup] Enter");
+    m_notStarted = SetupRunResult::kNotStarted;
     if (!m_item)
         return false;
     const std::wstring folder = ExeFolder();
@@ -41,25 +43,23 @@ bool CMethodPure::RunSetup()
     const std::wstring directory = SetupFolder(folder, m_item->Path);
     const std::wstring arguments = RunRules::SetupArguments(m_kind, m_recovery);
     LogInfo(m_log, L"[RunSetup] InstallPath:%s %s", file.c_str(), arguments.c_str());
-    if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        LogInfo(m_log, L"[RunSetup] Can not find file");
-        return false;
-    }
-
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
-    info.lpFile = file.c_str();
-    info.lpParameters = arguments.c_str();
-    info.lpDirectory = directory.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&info)) {
-        LogInfo(m_log, L"[RunSetup] ShellExecuteEx failed: %u", GetLastError());
-        info.hProcess = nullptr;
-    }
     // The handle of an earlier run of this item is of no use any more.
     if (m_item->ProcessHandle)
         CloseHandle(static_cast<HANDLE>(m_item->ProcessHandle));
-    m_item->ProcessHandle = info.hProcess;
+    m_item->ProcessHandle = nullptr;
+    if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        LogInfo(m_log, L"[RunSetup] Can not find file");
+        m_notStarted = SetupRunResult::kMissing;
+        return false;
+    }
+    const ProgramLaunch::Result launch = ProgramLaunch::Start(file, arguments, directory, true);
+    if (!launch.started) {
+        LogError(m_log, L"[RunSetup] %s could not be started: %s", file.c_str(),
+                 ProgramLaunch::ErrorText(launch.error).c_str());
+        m_notStarted = SetupRunResult::kNotStarted;
+        return false;
+    }
+    m_notStarted.clear();
+    m_item->ProcessHandle = launch.process;
     return true;
 }

@@ -13,6 +13,7 @@ public:
     CMethodPure& operator=(const CMethodPure&) = delete;
 
     bool RunSetup() override;
+    std::wstring NotStartedReason() const override { return m_notStarted; }
     void SetItem(SetupItem* item) override { m_item = item; }
     std::wstring GetName() override { return L"CMethodPure"; }
 
@@ -25,6 +26,7 @@ private:
     Logger* m_log = nullptr;
     int m_kind = 0;
     bool m_recovery = false;
+    std::wstring m_notStarted;
 };
 
 class CMethodPureFactory : public OwningFactory<IMethodFactory, CMethodPure, int, bool> {};

@@ -227,9 +227,28 @@ std::unique_ptr<IRebootFactory> CSoftwareCtl::CreateRebootFactory(int flag)
     return factory;
 }
 
+SetupRunResult CSoftwareCtl::LastRun() const
+{
+    const int steps = m_lastSteps.load();
+    const SetupRunResult uninstall =
+        (steps & kUninstallStep) && m_pSilentUninstall ? m_pSilentUninstall->LastRun() : SetupRunResult{};
+    if (!(steps & kInstallStep)) {
+        SetupRunResult result = uninstall;
+        // An uninstall alone installs nothing, however well it ended.
+        if (result.attempted && result.reason.empty())
+            result.reason = SetupRunResult::kStopped;
+        return result;
+    }
+    SetupRunResult result = m_pSilentInstall ? m_pSilentInstall->LastRun() : SetupRunResult{};
+    result.seconds += uninstall.seconds;
+    result.restartRequested = result.restartRequested || uninstall.restartRequested;
+    return result;
+}
+
 int CSoftwareCtl::ExecuteAll(int roundFlag)
 {
     LogDebug(m_log, L"[ExecuteAll] Enter");
+    m_lastSteps = 0;
     const int upgrade = m_item.UpgradeType;
     if (upgrade != UPGRADE_INSTALL && upgrade != UPGRADE_REINSTALL_INSTALLED && upgrade != UPGRADE_REINSTALL) {
         LogDebug(m_log, L"[Execute] UpgradeType is empty");
@@ -243,6 +262,7 @@ int CSoftwareCtl::ExecuteAll(int roundFlag)
             LogDebug(m_log, L"[ExecuteAll] UpgradeType:%d, m_pSilentUninstall == NULL", upgrade);
             return 1;
         }
+        m_lastSteps |= kUninstallStep;
         m_pSilentUninstall->Execute();
         // An uninstaller that may still run is no ground for the reinstall.
         if (m_pSilentUninstall->WasCutShort()) {
@@ -263,6 +283,7 @@ int CSoftwareCtl::ExecuteAll(int roundFlag)
         LogDebug(m_log, L"[ExecuteAll] UpgradeType:%d, m_pSilentInstall == NULL", upgrade);
         return 1;
     }
+    m_lastSteps |= kInstallStep;
     m_pSilentInstall->Execute();
     // A run stopped before its setup was known to have finished may not have
     // installed the item: the continued run must still see it as to do.

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ public:
     // The silent path of the run over all selected items; always 1.
     int ExecuteAll(int roundFlag);
     int ExecuteSingle();
+    // How the item's last run over all selected items ended: its install
+    // step's result, or the uninstall's when the install was not reached.
+    SetupRunResult LastRun() const;
 
     // refresh non-zero: ask the install object and cache; zero: the cache.
     std::wstring GetCurrentVersion(int refresh);
@@ -63,8 +67,13 @@ private:
     bool ReadProviderTypes();
     void DeleteItemObjects();
 
+    static constexpr int kUninstallStep = 1;
+    static constexpr int kInstallStep = 2;
+
     SetupItem m_item;
     Logger* m_log = nullptr;
+    // The steps the last ExecuteAll took; set on the run's thread.
+    std::atomic<int> m_lastSteps{0};
     NotifyCallBack m_notify = nullptr;
     void* m_notifyContext = nullptr;
     std::wstring m_currentVersion;

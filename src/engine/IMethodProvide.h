@@ -9,6 +9,9 @@ public:
     virtual ~IMethodProvide() = default;
     // True when the setup program was found and handed to the shell.
     virtual bool RunSetup() = 0;
+    // Why the last RunSetup started nothing (a SetupRunResult reason); empty
+    // after a start.
+    virtual std::wstring NotStartedReason() const { return {}; }
     virtual void SetItem(SetupItem* item) = 0;
     virtual std::wstring GetName() = 0;
 };

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "engine/NotifyCallBack.h"
+#include "engine/SetupRunResult.h"
 
 // One way of running an item, one of the kinds of SwKind.
 class ISoftware {
@@ -18,4 +19,6 @@ public:
     // finished (a stop request, or no watch on its end): the item may not be
     // installed.
     virtual bool WasCutShort() const { return false; }
+    // How the last run ended; not attempted before the first.
+    virtual SetupRunResult LastRun() const { return {}; }
 };

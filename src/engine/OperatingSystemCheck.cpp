@@ -1,9 +1,9 @@
 #include "engine/OperatingSystemCheck.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "probes/ExeFolder.h"
+#include "services/ProgramLaunch.h"
 #include "ui/WindowMessages.h"
 
 bool CheckOperatingSystem(const std::wstring& parameters, HWND mainWindow)
@@ -13,19 +13,17 @@ bool CheckOperatingSystem(const std::wstring& parameters, HWND mainWindow)
         OutputDebugStringW(L"Can not find file: OvSetup.exe");
         return true;
     }
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
-    info.lpFile = program.c_str();
-    info.lpParameters = parameters.c_str();
-    info.nShow = SW_SHOWNORMAL;
     // A check that cannot run says nothing against the system.
-    if (!ShellExecuteExW(&info) || !info.hProcess)
+    const ProgramLaunch::Result launch = ProgramLaunch::Start(program, parameters, std::wstring(), true);
+    if (!launch.started || !launch.process) {
+        OutputDebugStringW((L"OvSetup.exe could not be started: " + ProgramLaunch::ErrorText(launch.error)).c_str());
         return true;
-    WaitForSingleObject(info.hProcess, INFINITE);
+    }
+    HANDLE process = static_cast<HANDLE>(launch.process);
+    WaitForSingleObject(process, INFINITE);
     DWORD code = 1;
-    const bool read = GetExitCodeProcess(info.hProcess, &code) != FALSE;
-    CloseHandle(info.hProcess);
+    const bool read = GetExitCodeProcess(process, &code) != FALSE;
+    CloseHandle(process);
     if (!read || code != 0)
         return true;
     OutputDebugStringW(L"Not Support OS");

@@ -80,4 +80,14 @@ std::wstring ExitCodeText(unsigned long code)
     return text;
 }
 
+bool IsRestartCode(unsigned long code)
+{
+    return code == 3010 || code == 1641;
+}
+
+bool IsSuccessCode(unsigned long code)
+{
+    return code == 0 || IsRestartCode(code);
+}
+
 } // namespace RunRules

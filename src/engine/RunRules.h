@@ -25,5 +25,9 @@ int RestartKind(bool needReboot, int kind);
 // "exit code N" for a setup's log line; 3010 and 1641 are named as the
 // codes by which a setup asks for a restart.
 std::wstring ExitCodeText(unsigned long code);
+// 3010 and 1641: the setup succeeded and asks for a restart.
+bool IsRestartCode(unsigned long code);
+// 0 and the restart codes.
+bool IsSuccessCode(unsigned long code);
 
 } // namespace RunRules

@@ -362,6 +362,11 @@ void CDezozi2Dlg::OnDeferredInit()
     PlaceTitle();
     const uint32_t mode = m_controller ? m_controller->RunMode : 0;
     EnableMainButtons(true, (mode & MODE_RECOVERY) != 0);
+    if (!outcome.catalogueRead && Unattended() && m_session) {
+        LogError(m_log, L"[OnDeferredInit] The setup catalogue could not be read: nothing is installed");
+        m_session->OnNotStarted(L"catalogue");
+        return;
+    }
     SetTimer(kFollowTimer, 100);
     MainLayout::FirstTab first = MainLayout::ChooseFirstTab(mode, outcome.hasSpecialAds, outcome.hasItems);
     SelectTab(first.tab);
@@ -706,8 +711,19 @@ bool CDezozi2Dlg::OnPaint()
     return true;
 }
 
+bool CDezozi2Dlg::Unattended() const
+{
+    return m_controller && (m_controller->RunMode & MODE_RECOVERY) != 0;
+}
+
 int CDezozi2Dlg::ShowPopupMessage(const std::wstring& text, int type)
 {
+    // Nobody is there to answer: the message goes to the log, and the run
+    // goes on as after its first button.
+    if (Unattended()) {
+        LogError(m_log, L"[ShowPopupMessage] %s", text.c_str());
+        return 1;
+    }
     WindowPtr<CMaskDlg> mask(new CMaskDlg());
     mask->SetOpacity(1);
     if (mask->Create(this)) {
@@ -817,6 +833,11 @@ void CDezozi2Dlg::OpenVideoList()
 
 void CDezozi2Dlg::ShowTermsOfUse()
 {
+    // The terms wait for a person's answer.
+    if (Unattended()) {
+        LogInfo(m_log, L"[ShowTermsOfUse] Left out in a run without a person");
+        return;
+    }
     std::wstring text = TermsOfUseStep::Run(ExeFolder(), m_log);
     if (!text.empty())
         ShowPopupMessage(Translate(text), 0);
@@ -925,6 +946,8 @@ void CDezozi2Dlg::HideUpperToolTip()
 
 bool CDezozi2Dlg::OnDestroy()
 {
+    if (m_session)
+        m_exitCode = m_session->ExitCode();
     KillTimer(kSlideTimer);
     KillTimer(kFollowTimer);
     KillTimer(kResolutionTimer);
@@ -955,7 +978,10 @@ LRESULT CDezozi2Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         OnDeferredInit();
         return 0;
     case MSG_QUIT_APP:
-        ::PostQuitMessage(0);
+        if (Unattended() && m_session)
+            m_session->OnNotStarted(L"unsupported-system");
+        else
+            ::PostQuitMessage(0);
         return 0;
     case MSG_LIST_HOVER:
         m_lists.OnListHover(static_cast<int>(wParam));

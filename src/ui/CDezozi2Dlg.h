@@ -48,6 +48,8 @@ public:
     void SelectTab(int tab);
     int ListMode() const override { return m_listMode; }
     const ListArea& Lists() const { return m_lists; }
+    // The process's exit code once the window is gone (0 outside recovery).
+    int ExitCode() const { return m_exitCode; }
 
     // Timer ids.
     enum : UINT_PTR { kSlideTimer = 2, kResolutionTimer = 10, kFollowTimer = 11, kRevealSpecialTimer = 12 };
@@ -74,6 +76,8 @@ protected:
     Logger* m_log = nullptr;
 
 private:
+    bool Unattended() const;
+    int m_exitCode = 0;
     friend class StartupWorker;
 
     // The install session's view of the window.
@@ -87,7 +91,7 @@ private:
     void ShowUpperInstallButton(bool show) override;
     void HideUpperToolTip() override;
     void SetInstalling(bool installing) override { m_installing = installing; }
-    void PostQuit() override { ::PostQuitMessage(0); }
+    void PostQuit(int exitCode) override { ::PostQuitMessage(exitCode); }
 
     void SetWindowIcons();
     void LoadImages();

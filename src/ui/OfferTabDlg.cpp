@@ -1,10 +1,11 @@
 #include "ui/OfferTabDlg.h"
 
-#include <shellapi.h>
+#include <windows.h>
 
 #include "config/AdCatalog.h"
 #include "config/CController.h"
 #include "resource.h"
+#include "services/ProgramLaunch.h"
 #include "ui/AppContext.h"
 #include "ui/OfferInstallOverlayDlg.h"
 #include "ui/CTransparentViewDlg.h"
@@ -188,18 +189,10 @@ void CSpecialDlg::StartInstaller()
     const AdEntry* entry = OfferPages::EntryAt(m_entries, m_pageIndex);
     if (!entry)
         return;
-    SHELLEXECUTEINFOW run{};
-    run.cbSize = sizeof(run);
-    run.fMask = SEE_MASK_NOCLOSEPROCESS;
-    run.lpFile = entry->SetupPath.c_str();
-    run.lpParameters = entry->Param.c_str();
-    run.nShow = SW_SHOWNORMAL;
-    if (!::ShellExecuteExW(&run)) {
-        LogError(m_log, L"[MSG_VIEW_OK] %ls could not be started", entry->SetupPath.c_str());
-        return;
-    }
-    if (run.hProcess)
-        ::CloseHandle(run.hProcess);
+    const ProgramLaunch::Result run = ProgramLaunch::Start(entry->SetupPath, entry->Param, std::wstring(), false);
+    if (!run.started)
+        LogError(m_log, L"[MSG_VIEW_OK] %ls could not be started: %ls", entry->SetupPath.c_str(),
+                 ProgramLaunch::ErrorText(run.error).c_str());
 }
 
 void CSpecialDlg::MovePopupsBy(int dx, int dy)

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "../unit/TaskSchedTestHelpers.h"
 #include "DiscFolder.h"
 #include "E2ePaths.h"
@@ -21,6 +23,7 @@
 #include "WindowFinder.h"
 #include "WindowInput.h"
 #include "WindowText.h"
+#include "MessageBoxProbe.h"
 
 using namespace uiprobe;
 
@@ -52,6 +55,7 @@ public:
         DeleteFileW(m_setupLog.c_str());
         DeleteFileW(WindowsPath(L"Pavex_result.log").c_str());
         DeleteFileW(WindowsPath(L"Ov_Error.tag").c_str());
+        DeleteFileW(WindowsPath(L"Pavex_result.json").c_str());
         SetEnvironmentVariableW(L"OVRASETUP_LOG", m_setupLog.c_str());
         SetEnvironmentVariableW(L"DEZOZI2_NO_RESTART", noRestart);
     }
@@ -117,7 +121,7 @@ TEST(InstallSession, UnattendedRecoveryCheckRunInstallsTickedItemsAndQuits)
     SessionFiles files;
     MainWindowProbe program;
     ASSERT_TRUE(program.Start(disc, L"-i 00 -recovery -check"));
-    ASSERT_EQ(program.WaitExit(180000), 0) << "the run ends the program by itself";
+    ASSERT_EQ(program.WaitExit(180000), 1) << "the run ends the program by itself, failed";
 
     EXPECT_EQ(files.SetupsRun(), (std::vector<int>{1, 3, 4})) << "all but the installed item, in order";
     const std::wstring log = files.Log();
@@ -436,4 +440,156 @@ TEST(InstallSession, InstallingLooksByBoardLine)
         EXPECT_TRUE(program.SaveShot(look.shot));
         program.Kill();
     }
+}
+
+namespace {
+
+// Pavex_result.json as the machine reads it; discarded when it is no JSON.
+nlohmann::json ResultJson()
+{
+    std::string bytes;
+    HANDLE file = CreateFileW(WindowsPath(L"Pavex_result.json").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        char buffer[4096];
+        DWORD read = 0;
+        while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+            bytes.append(buffer, read);
+        CloseHandle(file);
+    }
+    return nlohmann::json::parse(bytes, nullptr, false);
+}
+
+// Runs the program until it ends by itself, failing the test at every system
+// box that would wait for a person (a titled "#32770" window of any process).
+long RunUnattended(MainWindowProbe& program, DWORD timeoutMs, std::vector<std::wstring>& boxes)
+{
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        const long code = program.WaitExit(100);
+        if (code != -1)
+            return code;
+        if (GetTickCount64() > end)
+            return -1;
+        if (HWND box = MessageBoxProbe::Wait(0, 0)) {
+            const std::wstring title = MessageBoxProbe::Title(box);
+            if (!title.empty()) {
+                boxes.push_back(title + L": " + MessageBoxProbe::Message(box));
+                MessageBoxProbe::Press(box, IDOK, 1000);
+            }
+        }
+    }
+}
+
+std::wstring Narrow(const nlohmann::json& node)
+{
+    const std::string text = node.is_string() ? node.get<std::string>() : std::string();
+    return std::wstring(text.begin(), text.end());
+}
+
+} // namespace
+
+// A factory's run on a damaged disc: one setup succeeds, one fails with
+// 1603, one is no program at all. Nothing waits for a person, the run is
+// over long before one time-out, and the exit code and the JSON result tell
+// item by item what happened.
+TEST(InstallSession, UnattendedRunOnADamagedDiscReportsEveryItem)
+{
+    DiscFolder disc;
+    ASSERT_TRUE(disc.CopyDemoDisc());
+    SessionCatalogue catalogue({{.title = L"Factory Good", .timeout = 120},
+                                {.title = L"Factory \"Broken\"", .fails = true, .exitCode = 1603, .timeout = 120},
+                                {.title = L"Factory Damaged", .timeout = 120}});
+    ASSERT_TRUE(catalogue.Write(disc));
+    ASSERT_TRUE(disc.WriteFile(L"Items\\Item3\\OvraSetup.exe", L"this file is not a program\r\n"));
+    SessionFiles files;
+    MainWindowProbe program;
+    const ULONGLONG start = GetTickCount64();
+    ASSERT_TRUE(program.Start(disc, L"-i 00 -recovery -check"));
+    std::vector<std::wstring> boxes;
+    ASSERT_EQ(RunUnattended(program, 180000, boxes), 1) << "failed items: exit code 1";
+    // The doubled time-out is 240 s; a setup that never started is not waited for.
+    EXPECT_LT(GetTickCount64() - start, 60000u);
+    EXPECT_TRUE(boxes.empty()) << (boxes.empty() ? std::wstring() : boxes[0]).c_str();
+
+    EXPECT_EQ(files.SetupsRun(), (std::vector<int>{1, 2}));
+    const std::wstring log = files.Log();
+    EXPECT_NE(log.find(L"Item3\\OvraSetup.exe could not be started: error "), std::wstring::npos) << log.c_str();
+    EXPECT_NE(log.find(L"[Execute] Software No.[3] Factory Damaged: not started"), std::wstring::npos);
+    EXPECT_NE(log.find(L"Software No.[2] Factory \"Broken\": exit code 1603"), std::wstring::npos);
+    EXPECT_NE(log.find(L"Check on installed softwares: FAILED"), std::wstring::npos);
+    EXPECT_NE(log.find(L"[InitInstance] exit code 1"), std::wstring::npos);
+
+    const nlohmann::json result = ResultJson();
+    ASSERT_FALSE(result.is_discarded()) << "valid JSON";
+    EXPECT_EQ(result["outcome"], "failed");
+    EXPECT_EQ(result["exitCode"], 1);
+    EXPECT_EQ(result["discTitle"], "Session Test CD");
+    EXPECT_EQ(result["check"], "FAILED");
+    EXPECT_EQ(Narrow(result["startTime"]).size(), 20u) << "ISO 8601";
+    ASSERT_EQ(result["items"].size(), 3u);
+    const nlohmann::json& good = result["items"][0];
+    EXPECT_EQ(good["number"], 1);
+    EXPECT_EQ(good["tab"], "Driver");
+    EXPECT_EQ(good["selected"], true);
+    EXPECT_EQ(good["ran"], true);
+    EXPECT_EQ(good["exitCode"], 0);
+    EXPECT_EQ(good["succeeded"], true);
+    EXPECT_EQ(good["installedVersionBefore"], "");
+    EXPECT_EQ(good["installedVersionAfter"], "1.0");
+    EXPECT_EQ(good["statusAfter"], "Updated");
+    const nlohmann::json& broken = result["items"][1];
+    EXPECT_EQ(broken["title"], "Factory \"Broken\"");
+    EXPECT_EQ(broken["exitCode"], 1603);
+    EXPECT_EQ(broken["succeeded"], false);
+    EXPECT_EQ(broken["statusAfter"], "Not installed");
+    const nlohmann::json& damaged = result["items"][2];
+    EXPECT_EQ(damaged["ran"], false);
+    EXPECT_TRUE(damaged["exitCode"].is_null());
+    EXPECT_EQ(damaged["reason"], "not-started");
+    EXPECT_EQ(damaged["succeeded"], false);
+}
+
+// A sound disc: exit code 0 and "success", though its advertisement and
+// licence sets are missing (their messages are log lines); without its layout
+// configuration nothing can start: exit code 2 and "not-started".
+TEST(InstallSession, UnattendedRunsOnSoundAndBrokenConfigurations)
+{
+    DiscFolder disc;
+    ASSERT_TRUE(disc.CopyDemoDisc());
+    SessionCatalogue catalogue({{.title = L"Clean One"}, {.title = L"Clean Two"}});
+    ASSERT_TRUE(catalogue.Write(disc));
+    for (const wchar_t* set : {L"EULA", L"Advertisement"})
+        ASSERT_TRUE(WritePrivateProfileStringW(set, nullptr, nullptr, disc.Path(L"LayoutCfg.ini").c_str()));
+    {
+        SessionFiles files;
+        MainWindowProbe program;
+        ASSERT_TRUE(program.Start(disc, L"-i 00 -recovery -check"));
+        std::vector<std::wstring> boxes;
+        EXPECT_EQ(RunUnattended(program, 180000, boxes), 0);
+        EXPECT_TRUE(boxes.empty()) << (boxes.empty() ? std::wstring() : boxes[0]).c_str();
+        const std::wstring log = files.Log();
+        EXPECT_NE(log.find(L"[ERROR] :[Message] Do not find current ad in layout config"), std::wstring::npos)
+            << log.c_str();
+        EXPECT_NE(log.find(L"Check on installed softwares: SUCCESSED"), std::wstring::npos);
+        const nlohmann::json result = ResultJson();
+        ASSERT_FALSE(result.is_discarded());
+        EXPECT_EQ(result["outcome"], "success");
+        EXPECT_EQ(result["exitCode"], 0);
+        ASSERT_EQ(result["items"].size(), 2u);
+        EXPECT_EQ(result["items"][1]["exitCode"], 0);
+    }
+    ASSERT_TRUE(disc.Remove(L"LayoutCfg.ini"));
+    SessionFiles files;
+    MainWindowProbe program;
+    ASSERT_TRUE(program.Start(disc, L"-i 00 -recovery"));
+    std::vector<std::wstring> boxes;
+    EXPECT_EQ(RunUnattended(program, 60000, boxes), 2);
+    EXPECT_TRUE(boxes.empty()) << (boxes.empty() ? std::wstring() : boxes[0]).c_str();
+    EXPECT_NE(files.Log().find(L"[Message] Do not find LayoutCfg.ini"), std::wstring::npos);
+    const nlohmann::json result = ResultJson();
+    ASSERT_FALSE(result.is_discarded());
+    EXPECT_EQ(result["outcome"], "not-started");
+    EXPECT_EQ(result["notStartedReason"], "configuration");
+    EXPECT_EQ(result["exitCode"], 2);
 }

@@ -38,7 +38,7 @@ bool SessionCatalogue::Write(DiscFolder& disc) const
         line(L"UninstallReboot", std::to_wstring(item.uninstallReboot));
         line(L"ForceInstall", std::to_wstring(item.force));
         line(L"Path", folder);
-        line(L"InstallFinishTimeOutSecond", L"30");
+        line(L"InstallFinishTimeOutSecond", std::to_wstring(item.timeout));
         line(L"UninstallFinishTimeOutSecond", L"30");
         line(L"WaitBeforeInstall", L"0");
         line(L"WaitAfterInstall", L"0");

@@ -14,6 +14,7 @@ struct SessionItem {
     int upgradeType = 0;
     int uninstallReboot = 0;
     int installMs = 300;
+    int timeout = 30; // seconds of its finish time-out
     std::wstring installedVersion = L"1.0"; // below 1.0: Outdated
 };
 

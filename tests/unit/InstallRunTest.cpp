@@ -303,9 +303,8 @@ TEST_F(InstallRunTest, EventsTimeOutsRecoveryAndAMissingProgram)
     EXPECT_EQ(KillProcessByName(L"ovrasetup.EXE"), 2); // both still running
     EXPECT_EQ(KillProcessByName(L"OvraSetup.exe"), 0);
 
-    // No program: every event still comes, detection ends at once (not
-    // after its 120 s), and a silent install that restarts (outside
-    // recovery) gives kind 1 and restarts.
+    // No program: a failed run at once. Nothing is waited for, nothing
+    // restarts (the item would restart outside recovery), and it is not done.
     {
         std::lock_guard<std::mutex> hold(g_eventsLock);
         g_events.clear();
@@ -313,16 +312,28 @@ TEST_F(InstallRunTest, EventsTimeOutsRecoveryAndAMissingProgram)
     auto normal = Controller(catalog, items);
     capture.lines.clear();
     const ULONGLONG missingStart = GetTickCount64();
-    normal->FindItem(4)->m_pSilentInstall->Execute();
-    EXPECT_LT(GetTickCount64() - missingStart, 4000u); // the 1 s pause after it included
+    CSoftwareCtl* missing = normal->FindItem(4);
+    missing->Item().Selected = 1;
+    missing->ExecuteAll(0);
+    EXPECT_LT(GetTickCount64() - missingStart, 2000u);
     EXPECT_TRUE(capture.Has(L"[RunSetup] Can not find file"));
-    EXPECT_TRUE(capture.Has(L"Detect Finish stop by 0"));
-    EXPECT_TRUE(capture.Has(L"[GetTimeoutValue] Software:Run item 4, TimeoutValue:120"));
+    EXPECT_TRUE(capture.Has(L"[Execute] Software No.[4] Run item 4: not started"));
     events = Events();
-    ASSERT_EQ(events.size(), order.size());
-    EXPECT_EQ(events[8].event, 8);
-    EXPECT_EQ(events[8].param, 1);
-    EXPECT_EQ(g_restarts, 1);
+    std::vector<int> seen;
+    for (const auto& event : events)
+        seen.push_back(event.event);
+    EXPECT_EQ(seen, (std::vector<int>{0, 2, 3, 4, 1}));
+    EXPECT_EQ(g_restarts, 0);
+    EXPECT_EQ(missing->Item().Doned, 0);
+    const SetupRunResult run = missing->LastRun();
+    EXPECT_TRUE(run.attempted);
+    EXPECT_FALSE(run.started);
+    EXPECT_EQ(run.reason, L"missing");
+    EXPECT_FALSE(run.Succeeded());
+    // The item that ran: its exit code; the one past its time-out: still running.
+    EXPECT_TRUE(controller->FindItem(1)->m_pSilentInstall->LastRun().Succeeded());
+    EXPECT_EQ(controller->FindItem(2)->m_pSilentInstall->LastRun().reason, L"timeout");
+    EXPECT_EQ(controller->FindItem(3)->m_pSilentInstall->LastRun().reason, L"still-running");
 
     int full = 0;
     int half = 0;

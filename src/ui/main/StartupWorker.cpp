@@ -73,7 +73,7 @@ void StartupWorker::Run()
     }
     if (Stopping())
         return;
-    m_controller->GetSetupSettings(SystemFolders::WindowsDirectory() + L"\\Ovcd_tmp.ini");
+    m_outcome.catalogueRead = m_controller->GetSetupSettings(SystemFolders::WindowsDirectory() + L"\\Ovcd_tmp.ini");
     if (Stopping())
         return;
     HideEmptyTabs();

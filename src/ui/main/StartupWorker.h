@@ -29,6 +29,7 @@ public:
         std::array<bool, MainLayout::kTabCount> hasItems{};
         POINT lastPosition{};
         bool unsupportedSystem = false;
+        bool catalogueRead = true;
     };
 
     StartupWorker(CController* controller, const Windows& windows, std::atomic<bool>* mayShow);

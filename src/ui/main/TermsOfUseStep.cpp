@@ -5,10 +5,10 @@
 #include "log/Logger.h"
 #include "services/FileExists.h"
 #include "services/ProcessKiller.h"
+#include "services/ProgramLaunch.h"
 #include "services/SystemFolders.h"
 #include "services/UnicodeTextFile.h"
 #include "ui/framework/MessagePumpWait.h"
-#include <shellapi.h>
 #include "ui/skin/SkinImages.h"
 
 std::wstring TermsOfUseStep::ResultFile()
@@ -24,18 +24,14 @@ std::wstring TermsOfUseStep::Run(const std::wstring& programFolder, Logger* log)
     ::DeleteFileW(result.c_str());
     std::wstring program = programFolder + L"TermsOfUse.exe";
     if (FileExists(program)) {
-        SHELLEXECUTEINFOW run{};
-        run.cbSize = sizeof(run);
-        run.fMask = SEE_MASK_NOCLOSEPROCESS;
-        run.lpFile = program.c_str();
-        run.lpDirectory = programFolder.c_str();
-        run.nShow = SW_SHOWNORMAL;
-        if (::ShellExecuteExW(&run) && run.hProcess) {
+        const ProgramLaunch::Result run = ProgramLaunch::Start(program, std::wstring(), programFolder, true);
+        if (run.started && run.process) {
             // The window keeps answering while the terms are on screen.
-            WaitPumpingMessages(run.hProcess, INFINITE);
-            ::CloseHandle(run.hProcess);
+            WaitPumpingMessages(run.process, INFINITE);
+            ::CloseHandle(static_cast<HANDLE>(run.process));
         } else {
-            LogError(log, L"[ShowTermsOfUse] start fail: %u", ::GetLastError());
+            LogError(log, L"[ShowTermsOfUse] %s could not be started: %s", program.c_str(),
+                     ProgramLaunch::ErrorText(run.error).c_str());
         }
     }
     KillProcessByName(L"TermsOfUse.exe");

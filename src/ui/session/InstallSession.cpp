@@ -23,7 +23,7 @@ bool Pending(const CSoftwareCtl& sw)
 } // namespace
 
 InstallSession::InstallSession(CController& controller, Host& host, Logger* log)
-    : m_controller(controller), m_host(host), m_log(log)
+    : m_controller(controller), m_host(host), m_log(log), m_report(controller, log)
 {
 }
 
@@ -55,6 +55,36 @@ bool InstallSession::OnDriverOrUtilities() const
     return m_controller.CurrentTab == 0 || m_controller.CurrentTab == 1;
 }
 
+bool InstallSession::Recovery() const
+{
+    return (m_controller.RunMode & MODE_RECOVERY) != 0;
+}
+
+void InstallSession::EndUnattended(bool checkRan, bool checkPassed)
+{
+    if (!m_exitCode)
+        m_exitCode = m_report.Finish(checkRan, checkPassed);
+    m_host.PostQuit(*m_exitCode);
+}
+
+void InstallSession::OnNotStarted(const std::wstring& reason)
+{
+    if (!Recovery())
+        return;
+    if (!m_exitCode)
+        m_exitCode = m_report.NotStarted(reason);
+    m_host.PostQuit(*m_exitCode);
+}
+
+int InstallSession::ExitCode()
+{
+    if (!Recovery())
+        return 0;
+    if (!m_exitCode)
+        m_exitCode = m_report.Finish(false, false);
+    return *m_exitCode;
+}
+
 bool InstallSession::UpperListShown() const
 {
     const int mode = m_host.ListMode();
@@ -79,7 +109,7 @@ void InstallSession::OnStartInstall(int request)
         return;
     if ((mode & MODE_RECOVERY) && request == 1) {
         LogInfo(m_log, L"[WindowProc] Nothing to be installed");
-        m_host.PostQuit();
+        EndUnattended(false, false);
     }
     const int restarts = m_controller.CountRestarts();
     if (asks && restarts > 0) {
@@ -98,6 +128,7 @@ void InstallSession::OnStartInstall(int request)
         if (OnDriverOrUtilities() && m_host.HasUpperList())
             m_host.MarkUpperPreparing();
         m_controller.InstallState = 0;
+        m_report.Begin();
         if (!m_controller.RunWorker.StartAll(m_controller))
             LogDebug(m_controller.GetLog(), L"[SwExecute] Can not create thread");
         m_host.HideUpperToolTip();
@@ -106,7 +137,7 @@ void InstallSession::OnStartInstall(int request)
     if (mode & MODE_RECOVERY) {
         LogInfo(m_log, L"[WindowProc] the number of installed softwares is zero");
         m_controller.WriteResultLog();
-        m_host.PostQuit();
+        EndUnattended(false, false);
     }
 }
 
@@ -202,7 +233,7 @@ void InstallSession::OnInstallingViewClosed()
         }
     }
     if (mode & MODE_RECOVERY) {
-        m_host.PostQuit();
+        EndUnattended((mode & MODE_CHECK) != 0, missing < 1);
         return;
     }
     if (m_host.ShowPopupMessage(Translate(L"The installation is complete. Please restart your computer."), 1) == 1)

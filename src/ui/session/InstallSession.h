@@ -1,5 +1,8 @@
 #pragma once
+#include <optional>
 #include <string>
+
+#include "session/RunReport.h"
 
 class CController;
 struct Logger;
@@ -31,7 +34,8 @@ public:
         virtual void ShowUpperInstallButton(bool show) = 0;
         virtual void HideUpperToolTip() = 0;
         virtual void SetInstalling(bool installing) = 0;
-        virtual void PostQuit() = 0;
+        // Ends the window's loop; exitCode is the process's in a run without a person.
+        virtual void PostQuit(int exitCode) = 0;
     };
 
     InstallSession(CController& controller, Host& host, Logger* log);
@@ -51,6 +55,14 @@ public:
     void OnInstallTick();
     // Stops both workers (at the window's end): asked, never terminated.
     void StopWorkers();
+    // The run cannot start (unsupported system, no catalogue): in recovery
+    // the result says so and the program ends.
+    void OnNotStarted(const std::wstring& reason);
+    // Windows is waiting for a restart before the run's first item.
+    void SetRestartPendingBefore(bool pending) { m_report.SetRestartPendingBefore(pending); }
+    // The process's exit code: 0 outside recovery; in recovery the run's
+    // outcome, made now when the window closes before the run's end.
+    int ExitCode();
 
     // How long the end of a run lets the setups settle, in milliseconds.
     static constexpr unsigned kSettleMs = 3000;
@@ -64,9 +76,14 @@ private:
     int CountPending() const;
     bool OnDriverOrUtilities() const;
     bool UpperListShown() const;
+    bool Recovery() const;
+    // A recovery run's end: the result made and written once, then the quit.
+    void EndUnattended(bool checkRan, bool checkPassed);
 
     CController& m_controller;
     Host& m_host;
     Logger* m_log;
     int m_ticksWithoutWorker = 0;
+    RunReport m_report;
+    std::optional<int> m_exitCode;
 };
