@@ -49,7 +49,8 @@ Json ItemJson(const ItemResult& item)
     node["ran"] = item.ran;
     node["exitCode"] = item.exitKnown ? Json(item.exitCode) : Json(nullptr);
     node["reason"] = TextOrNull(item.reason);
-    node["succeeded"] = item.selected && !RunVerdict::ItemFailed(item);
+    // An item the run was not asked to install neither succeeded nor failed.
+    node["succeeded"] = item.selected ? Json(!RunVerdict::ItemFailed(item)) : Json(nullptr);
     node["seconds"] = item.seconds;
     node["catalogVersion"] = U8(item.catalogVersion);
     node["installedVersionBefore"] = U8(item.installedBefore);

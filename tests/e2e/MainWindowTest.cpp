@@ -184,12 +184,13 @@ TEST(MainWindow, StartUpRunModes)
 {
     DiscFolder disc;
     ASSERT_TRUE(disc.CopyDemoDisc());
-    // An unsupported system ends the program before the catalogue is read.
+    // An unsupported system ends the program before the catalogue is read;
+    // unattended, with the exit code of a run that could not start.
     ASSERT_TRUE(disc.WriteIni(L"OvSetup.ini", L"OS", L"Supported", L"5.0"));
     {
         MainWindowProbe program;
         ASSERT_TRUE(program.Start(disc, L"-recovery"));
-        EXPECT_EQ(program.WaitExit(30000), 0);
+        EXPECT_EQ(program.WaitExit(30000), 2);
     }
     // A continued run skips the pre-check: the same disc comes up. Recovery
     // keeps close and minimise disabled.
