@@ -55,7 +55,7 @@ bool CMethodPure::RunSetup()
     const ProgramLaunch::Result launch = ProgramLaunch::Start(file, arguments, directory, true);
     if (!launch.started) {
         LogError(m_log, L"[RunSetup] %s could not be started: %s", file.c_str(),
-                 ProgramLaunch::ErrorText(launch.error).c_str());
+                 ProgramLaunch::ErrorText(launch.error, file).c_str());
         m_notStarted = SetupRunResult::kNotStarted;
         return false;
     }

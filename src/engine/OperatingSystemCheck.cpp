@@ -16,7 +16,7 @@ bool CheckOperatingSystem(const std::wstring& parameters, HWND mainWindow)
     // A check that cannot run says nothing against the system.
     const ProgramLaunch::Result launch = ProgramLaunch::Start(program, parameters, std::wstring(), true);
     if (!launch.started || !launch.process) {
-        OutputDebugStringW((L"OvSetup.exe could not be started: " + ProgramLaunch::ErrorText(launch.error)).c_str());
+        OutputDebugStringW((L"OvSetup.exe could not be started: " + ProgramLaunch::ErrorText(launch.error, program)).c_str());
         return true;
     }
     HANDLE process = static_cast<HANDLE>(launch.process);

@@ -29,7 +29,7 @@ ProgramLaunch::Result ProgramLaunch::Start(const std::wstring& file, const std::
     return result;
 }
 
-std::wstring ProgramLaunch::ErrorText(unsigned long error)
+std::wstring ProgramLaunch::ErrorText(unsigned long error, const std::wstring& subject)
 {
     std::wstring text = L"error " + std::to_wstring(error);
     wchar_t* message = nullptr;
@@ -41,6 +41,9 @@ std::wstring ProgramLaunch::ErrorText(unsigned long error)
         while (!described.empty() && (described.back() == L'\n' || described.back() == L'\r' ||
                                       described.back() == L' ' || described.back() == L'.'))
             described.pop_back();
+        const size_t insert = described.find(L"%1");
+        if (insert != std::wstring::npos && !subject.empty())
+            described.replace(insert, 2, subject);
         if (!described.empty())
             text += L" (" + described + L")";
     }

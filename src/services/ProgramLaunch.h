@@ -15,6 +15,7 @@ public:
     // keepProcess: the process handle is returned (when the shell has one).
     static Result Start(const std::wstring& file, const std::wstring& parameters, const std::wstring& directory,
                         bool keepProcess);
-    // "error 193 (%1 is not a valid Win32 application.)" for a log line.
-    static std::wstring ErrorText(unsigned long error);
+    // "error 193 (Bad EXE format for <subject>)" for a log line: the
+    // system's text with the file in place of its "%1".
+    static std::wstring ErrorText(unsigned long error, const std::wstring& subject = std::wstring());
 };

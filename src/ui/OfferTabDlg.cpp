@@ -192,7 +192,7 @@ void CSpecialDlg::StartInstaller()
     const ProgramLaunch::Result run = ProgramLaunch::Start(entry->SetupPath, entry->Param, std::wstring(), false);
     if (!run.started)
         LogError(m_log, L"[MSG_VIEW_OK] %ls could not be started: %ls", entry->SetupPath.c_str(),
-                 ProgramLaunch::ErrorText(run.error).c_str());
+                 ProgramLaunch::ErrorText(run.error, entry->SetupPath).c_str());
 }
 
 void CSpecialDlg::MovePopupsBy(int dx, int dy)

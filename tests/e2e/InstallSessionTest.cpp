@@ -514,7 +514,10 @@ TEST(InstallSession, UnattendedRunOnADamagedDiscReportsEveryItem)
 
     EXPECT_EQ(files.SetupsRun(), (std::vector<int>{1, 2}));
     const std::wstring log = files.Log();
-    EXPECT_NE(log.find(L"Item3\\OvraSetup.exe could not be started: error "), std::wstring::npos) << log.c_str();
+    // The system's code and text, with the file in place of its insert.
+    const size_t refused = log.find(L"Item3\\OvraSetup.exe could not be started: error 193 (");
+    ASSERT_NE(refused, std::wstring::npos) << log.c_str();
+    EXPECT_EQ(log.substr(refused, log.find(L'\n', refused) - refused).find(L"%1"), std::wstring::npos);
     EXPECT_NE(log.find(L"[Execute] Software No.[3] Factory Damaged: not started"), std::wstring::npos);
     EXPECT_NE(log.find(L"Software No.[2] Factory \"Broken\": exit code 1603"), std::wstring::npos);
     EXPECT_NE(log.find(L"Check on installed softwares: FAILED"), std::wstring::npos);

@@ -200,6 +200,11 @@ TEST(MainWindow, StartUpRunModes)
         ASSERT_TRUE(disc.WriteIni(L"LayoutCfg.ini", L"LayoutPath", L"Current", L"VEQ"));
         ASSERT_TRUE(disc.WriteIni(L"LayoutCfg.ini", L"Config", L"Tool", L"0"));
         ASSERT_TRUE(disc.Remove(L"Layout\\VEQ\\logo.png"));
+        // A continued run reads the catalogue the first part left in the
+        // Windows folder; it is the demo disc's, whatever ran before.
+        wchar_t windows[MAX_PATH] = {};
+        ASSERT_NE(GetWindowsDirectoryW(windows, MAX_PATH), 0u);
+        ASSERT_TRUE(CopyFileW(disc.Path(L"Ovcd.ini").c_str(), (std::wstring(windows) + L"\\Ovcd_tmp.ini").c_str(), FALSE));
         ASSERT_TRUE(program.Start(disc, L"-o 02 -contd -recovery"));
         ASSERT_TRUE(program.WaitReady(kReadyTimeout));
         HWND window = program.Window();

@@ -31,7 +31,7 @@ std::wstring TermsOfUseStep::Run(const std::wstring& programFolder, Logger* log)
             ::CloseHandle(static_cast<HANDLE>(run.process));
         } else {
             LogError(log, L"[ShowTermsOfUse] %s could not be started: %s", program.c_str(),
-                     ProgramLaunch::ErrorText(run.error).c_str());
+                     ProgramLaunch::ErrorText(run.error, program).c_str());
         }
     }
     KillProcessByName(L"TermsOfUse.exe");
