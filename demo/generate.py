@@ -13,6 +13,7 @@ licences from offers.py.
 The disc is assembled in a sibling folder and swapped in at the end, so an
 interrupted run never leaves a half-written disc behind.
 """
+import hashlib
 import os
 import pathlib
 import shutil
@@ -264,8 +265,31 @@ def part_file_list(disc, bin_dir):
     """The disc's contents document that the file-list button opens; made last, from what is there."""
     paths = sorted(p.relative_to(disc).as_posix() for p in disc.rglob("*") if p.is_file())
     paths.append(FILE_LIST.replace("\\", "/"))
+    paths.append(SEAL_FILE)
     text = "Contents of this disc\r\n\r\n" + "".join(p.replace("/", "\\") + "\r\n" for p in sorted(paths))
     return {FILE_LIST.replace("\\", "/"): text.encode("cp1252")}
+
+
+SEAL_FILE = "DiscSeal.ini"
+
+
+def part_seal(disc, bin_dir):
+    """The disc's seal over what a run starts or reads: the program and its companions, the
+    catalogue source and every item's folder (the check tool's "seal" covers the same)."""
+    roots = ["Dezozi2.exe"] + COMPANIONS + ["OvSetup.ini", LOADER_FOLDER, CATALOG_SOURCE]
+    roots += [item.path for item in catalog.ITEMS]
+    files = set()
+    for root in roots:
+        target = disc / root.replace("\\", "/")
+        if target.is_file():
+            files.add(target)
+        elif target.is_dir():
+            files.update(p for p in target.rglob("*") if p.is_file())
+    lines = ["[Files]"]
+    for path in sorted(files, key=lambda p: p.relative_to(disc).as_posix().upper()):
+        digest = hashlib.sha256(path.read_bytes()).hexdigest()
+        lines.append(path.relative_to(disc).as_posix().replace("/", "\\") + "=" + digest)
+    return {SEAL_FILE: b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le")}
 
 
 def copy_binaries(bin_dir, disc):
@@ -305,7 +329,7 @@ def generate(bin_dir, out_dir):
     staging.mkdir(parents=True)
     copy_binaries(bin_dir, staging)
     copy_static(staging)
-    for part in GENERATED_PARTS + [part_file_list]:
+    for part in GENERATED_PARTS + [part_file_list, part_seal]:
         write_part(staging, part(staging, bin_dir), part.__name__)
     old = out_dir.with_name(out_dir.name + ".old")
     if old.exists():

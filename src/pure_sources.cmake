@@ -10,9 +10,11 @@ set(DEZ_PURE_SOURCES
   src/app/CCmdLineParser.cpp
   src/app/RunMode.cpp
   src/config/CatalogRules.cpp
+  src/config/DiscSeal.cpp
   src/config/LanguageRules.cpp
   src/config/LayoutChoice.cpp
   src/config/OfferRules.cpp
+  src/config/SealComparison.cpp
   src/engine/HardwareIdMatch.cpp
   src/engine/ItemStatus.cpp
   src/engine/PathMacro.cpp
@@ -22,6 +24,7 @@ set(DEZ_PURE_SOURCES
   src/engine/VersionText.cpp
   src/log/LogLineFormat.cpp
   src/probes/MinimumResolutionRule.cpp
+  src/probes/PendingRenameRule.cpp
   src/probes/ResolutionWatch.cpp
   src/services/CopyName.cpp
   src/services/Crc32.cpp

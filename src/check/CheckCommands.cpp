@@ -6,6 +6,7 @@
 #include "check/LayoutCommands.h"
 #include "check/OfferCommands.h"
 #include "check/ScrambleCommand.h"
+#include "check/SealCommands.h"
 #include "check/SkinCommand.h"
 
 const std::vector<CheckCommand>& CheckCommands()
@@ -22,6 +23,8 @@ const std::vector<CheckCommand>& CheckCommands()
         {L"lang", L"", 0, 0, RunLangCommand},
         {L"translate", L"TEXT", 1, 1, RunTranslateCommand},
         {L"skin", L"[LAYOUT]", 0, 1, RunSkinCommand},
+        {L"seal", L"[FOLDER]", 0, 1, RunSealCommand},
+        {L"verify", L"[FOLDER]", 0, 1, RunVerifyCommand},
     };
     return commands;
 }

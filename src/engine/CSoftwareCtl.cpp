@@ -7,6 +7,7 @@
 #include "engine/VersionText.h"
 #include "log/CInfoTracker.h"
 #include "engine/RunStop.h"
+#include "engine/SealCheck.h"
 #include "services/IniFile.h"
 
 namespace {
@@ -229,6 +230,13 @@ std::unique_ptr<IRebootFactory> CSoftwareCtl::CreateRebootFactory(int flag)
 
 SetupRunResult CSoftwareCtl::LastRun() const
 {
+    // Refused before any step: nothing of it was started.
+    if (m_sealRefused) {
+        SetupRunResult refused;
+        refused.attempted = true;
+        refused.reason = SetupRunResult::kDamaged;
+        return refused;
+    }
     const int steps = m_lastSteps.load();
     const SetupRunResult uninstall =
         (steps & kUninstallStep) && m_pSilentUninstall ? m_pSilentUninstall->LastRun() : SetupRunResult{};
@@ -245,10 +253,30 @@ SetupRunResult CSoftwareCtl::LastRun() const
     return result;
 }
 
+bool CSoftwareCtl::PassesSealCheck()
+{
+    SealCheck check;
+    m_sealRefused = check.CheckItem(m_item) == SealCheck::Verdict::Refused;
+    if (!m_sealRefused)
+        return true;
+    if (m_notify) {
+        m_notify(m_item.ItemNo, EVENT_ITEM_BEGIN, 0, m_notifyContext);
+        m_notify(m_item.ItemNo, EVENT_ITEM_END, 0, m_notifyContext);
+    }
+    return false;
+}
+
 int CSoftwareCtl::ExecuteAll(int roundFlag)
 {
     LogDebug(m_log, L"[ExecuteAll] Enter");
     m_lastSteps = 0;
+    // Before the uninstall step too: a damaged item keeps what is installed.
+    if (!PassesSealCheck()) {
+        // Done with, as a failed setup is: the run goes on with the next item.
+        SetDoned(1);
+        LogDebug(m_log, L"[ExecuteAll] End");
+        return 1;
+    }
     const int upgrade = m_item.UpgradeType;
     if (upgrade != UPGRADE_INSTALL && upgrade != UPGRADE_REINSTALL_INSTALLED && upgrade != UPGRADE_REINSTALL) {
         LogDebug(m_log, L"[Execute] UpgradeType is empty");
@@ -296,10 +324,10 @@ int CSoftwareCtl::ExecuteAll(int roundFlag)
 int CSoftwareCtl::ExecuteSingle()
 {
     LogDebug(m_log, L"[ExecuteSingle] Enter");
-    if (m_pInstall)
-        m_pInstall->Execute();
-    else
+    if (!m_pInstall)
         LogError(m_log, L"[ExecuteSingle] m_pInstall == NULL");
+    else if (PassesSealCheck())
+        m_pInstall->Execute();
     LogDebug(m_log, L"[ExecuteSingle] End");
     return 1;
 }

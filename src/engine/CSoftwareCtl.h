@@ -53,6 +53,11 @@ public:
     // for all items at once.
     void ClearRunFlagsInMemory();
 
+    // The last run of this item was refused: its files do not match the
+    // disc's seal, so its setup was not started.
+    bool SealRefused() const { return m_sealRefused; }
+    void ForgetSealRefusal() { m_sealRefused = false; }
+
     SetupItem& Item() { return m_item; }
     const SetupItem& Item() const { return m_item; }
     ISoftware* m_pInstall = nullptr;
@@ -66,6 +71,9 @@ private:
     // objects: the catalogue is opened once per item, not eight times.
     bool ReadProviderTypes();
     void DeleteItemObjects();
+    // False when the seal refuses the item: it is reported begun and ended
+    // to the window, and its setup is not started.
+    bool PassesSealCheck();
 
     static constexpr int kUninstallStep = 1;
     static constexpr int kInstallStep = 2;
@@ -81,6 +89,7 @@ private:
     IItemFlagRecord* m_record = nullptr;
     SwFactoryKit* m_kit = nullptr;
     bool m_typesRead = false;
+    std::atomic<bool> m_sealRefused{false};
     std::vector<int> m_existTypes;
     std::vector<int> m_versionTypes;
 };

@@ -9,6 +9,8 @@ struct SetupRunResult {
     static constexpr const wchar_t* kTimeout = L"timeout";
     static constexpr const wchar_t* kStillRunning = L"still-running";
     static constexpr const wchar_t* kStopped = L"stopped";
+    // Its files do not match the disc's seal: refused before it started.
+    static constexpr const wchar_t* kDamaged = L"damaged";
 
     bool attempted = false; // the run reached this item's setup
     bool started = false;   // its program is known to have been started

@@ -108,7 +108,8 @@ void SwRunWorker::SwExecute(CController& controller)
             continue;
         sw->ExecuteAll(controller.RoundFlag);
         controller.RoundFlag = 0;
-        if (item.InstallReboot)
+        // A refused item restarts nothing, so the walk goes on.
+        if (item.InstallReboot && !sw->SealRefused())
             break;
     }
 }

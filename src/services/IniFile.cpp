@@ -12,6 +12,7 @@
 #include "services/IniParseCache.h"
 #include "services/IniScrambler.h"
 #include "services/IniWriteJournal.h"
+#include "services/WholeFile.h"
 
 struct IniFile::State {
     std::wstring path;          // where reads and writes go
@@ -32,55 +33,6 @@ namespace {
 
 const std::wstring kEmpty;
 std::atomic<IniFile::ReadMode> g_readMode{IniFile::ReadMode::Reader};
-
-bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& data, unsigned long long limit)
-{
-    data.clear();
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER size{};
-    bool ok = GetFileSizeEx(file, &size) && static_cast<unsigned long long>(size.QuadPart) <= limit;
-    if (ok) {
-        data.resize(static_cast<size_t>(size.QuadPart));
-        size_t done = 0;
-        while (ok && done < data.size()) {
-            DWORD got = 0;
-            const DWORD want = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
-            ok = ReadFile(file, data.data() + done, want, &got, nullptr) && got > 0;
-            done += got;
-        }
-    }
-    CloseHandle(file);
-    return ok;
-}
-
-bool WriteAll(HANDLE file, const std::vector<uint8_t>& data)
-{
-    size_t done = 0;
-    while (done < data.size()) {
-        DWORD put = 0;
-        const DWORD want = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 20));
-        if (!WriteFile(file, data.data() + done, want, &put, nullptr) || put != want)
-            return false;
-        done += put;
-    }
-    return true;
-}
-
-bool WriteNewFile(const std::wstring& path, const std::vector<uint8_t>& data)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = WriteAll(file, data);
-    if (!CloseHandle(file))
-        ok = false;
-    if (!ok)
-        DeleteFileW(path.c_str());
-    return ok;
-}
 
 std::wstring BaseName(const std::wstring& path)
 {
@@ -134,7 +86,7 @@ bool RewriteFile(const std::wstring& path, const std::vector<uint8_t>& data)
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    bool ok = WriteAll(file, data) && SetEndOfFile(file);
+    bool ok = WholeFile::WriteAll(file, data) && SetEndOfFile(file);
     if (!CloseHandle(file))
         ok = false;
     return ok;
@@ -148,7 +100,7 @@ bool RewriteFile(const std::wstring& path, const std::vector<uint8_t>& data)
 bool ReplaceContents(const std::wstring& path, const std::vector<uint8_t>& data)
 {
     const std::wstring staging = path + UniqueSuffix();
-    if (WriteNewFile(staging, data)) {
+    if (WholeFile::WriteNew(staging, data)) {
         const DWORD attributes = GetFileAttributesW(path.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && attributes != FILE_ATTRIBUTE_NORMAL)
             SetFileAttributesW(staging.c_str(), attributes);
@@ -166,7 +118,7 @@ bool ReplaceContents(const std::wstring& path, const std::vector<uint8_t>& data)
 bool PlaceCopy(const std::wstring& copyPath, const std::vector<uint8_t>& plain, std::wstring& used, bool& owned)
 {
     const std::wstring staging = copyPath + UniqueSuffix();
-    if (!WriteNewFile(staging, plain))
+    if (!WholeFile::WriteNew(staging, plain))
         return false;
     for (int attempt = 0; attempt < 20; ++attempt) {
         if (MoveFileExW(staging.c_str(), copyPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -237,7 +189,7 @@ bool IniFile::Open(const std::wstring& path)
 
     std::vector<uint8_t> scrambled;
     std::vector<uint8_t> plain;
-    if (!ReadWholeFile(path, scrambled, kMaxScrambledSize) ||
+    if (!WholeFile::Read(path, scrambled, kMaxScrambledSize) ||
         !IniScrambler::Unscramble(scrambled.data(), scrambled.size(), plain)) {
         LogError(log, L"[Open] Unscramble %s fail", path.c_str());
         delete state;
@@ -424,7 +376,7 @@ bool IniFile::Flush()
     std::wstring text;
     IniText::Encoding encoding = IniText::Encoding::Ansi;
     const bool exists = GetFileAttributesW(m_state->path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    if (exists && (!ReadWholeFile(m_state->path, bytes, kMaxScrambledSize) ||
+    if (exists && (!WholeFile::Read(m_state->path, bytes, kMaxScrambledSize) ||
                    !IniFileText::Decode(bytes, text, encoding))) {
         m_state->pending.Clear();
         return false;
@@ -469,11 +421,11 @@ IniFile::ReadMode IniFile::GetReadMode()
 bool IniFile::WriteScrambled(const std::wstring& plainPath, const std::wstring& scrambledPath)
 {
     std::vector<uint8_t> plain;
-    if (!ReadWholeFile(plainPath, plain, kMaxScrambledSize))
+    if (!WholeFile::Read(plainPath, plain, kMaxScrambledSize))
         return false;
     const std::vector<uint8_t> scrambled = IniScrambler::Scramble(plain.data(), plain.size());
     const std::wstring staging = scrambledPath + UniqueSuffix();
-    if (!WriteNewFile(staging, scrambled))
+    if (!WholeFile::WriteNew(staging, scrambled))
         return false;
     if (!MoveFileExW(staging.c_str(), scrambledPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(staging.c_str());

@@ -55,6 +55,12 @@ int SessionNotify::NotifyCallBack(int itemNo, int event, intptr_t param, void* c
     }
 }
 
+void SessionNotify::RegisterContinuation(CController& controller, const std::wstring& arguments)
+{
+    controller.SaveCurrentTime(controller.ElapsedSeconds);
+    controller.AddScheduleTask(arguments);
+}
+
 void SessionNotify::BeforeReboot(CController& controller, int itemNo, int kind)
 {
     Logger* log = controller.GetLog();
@@ -72,8 +78,7 @@ void SessionNotify::BeforeReboot(CController& controller, int itemNo, int kind)
     }
     if (plan.scheduleContinuation) {
         LogWarn(log, L"[NotifyCallBack][EVENT_BEFORE_REBOOT]Install is not finished");
-        controller.SaveCurrentTime(controller.ElapsedSeconds);
-        controller.AddScheduleTask(plan.arguments);
+        RegisterContinuation(controller, plan.arguments);
     }
     for (int i = 0; i < plan.restartNotices; ++i) {
         if (HWND wnd = MainWindow(controller))

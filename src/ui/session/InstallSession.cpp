@@ -11,6 +11,7 @@
 #include "log/Logger.h"
 #include "services/ProcessKiller.h"
 #include "services/SystemRestart.h"
+#include "ui/session/PendingRestartStep.h"
 #include "ui/session/SessionRules.h"
 
 namespace {
@@ -122,6 +123,13 @@ void InstallSession::OnStartInstall(int request)
         m_host.SyncUpperTicks();
 
     if (CountPending() > 0) {
+        const auto pending = PendingRestartStep::Decide(m_controller, m_host, m_log);
+        if (pending == PendingRestartStep::Outcome::RestartsFirst)
+            return;
+        if (pending == PendingRestartStep::Outcome::GoesOn)
+            m_report.SetRestartPendingBefore(true);
+        for (const auto& sw : m_controller.Items.Items())
+            sw->ForgetSealRefusal();
         m_host.OpenInstallingView();
         m_host.ShowUpperInstallButton(false);
         m_host.SetInstalling(true);
@@ -162,6 +170,30 @@ void InstallSession::OnItemEnd(int itemNo)
 {
     if (OnDriverOrUtilities())
         m_host.RefreshListItem(itemNo);
+    // A single install has no end of run to tell it at.
+    const CSoftwareCtl* sw = m_controller.FindItem(itemNo);
+    if (m_controller.InstallState != 0 && sw && sw->SealRefused())
+        TellSealRefusals({sw->Item().Title});
+}
+
+std::vector<std::wstring> InstallSession::SealRefusedTitles() const
+{
+    std::vector<std::wstring> titles;
+    for (const auto& sw : m_controller.Items.Items()) {
+        if (sw->SealRefused())
+            titles.push_back(sw->Item().Title);
+    }
+    return titles;
+}
+
+void InstallSession::TellSealRefusals(const std::vector<std::wstring>& titles)
+{
+    if (titles.empty() || (m_controller.RunMode & MODE_RECOVERY))
+        return;
+    std::wstring text = Translate(L"These items were not installed because their files do not match the disc's seal:");
+    for (const std::wstring& title : titles)
+        text += L"\n" + title;
+    m_host.ShowPopupMessage(text, 0);
 }
 
 void InstallSession::OnRestartRequired()
@@ -236,6 +268,7 @@ void InstallSession::OnInstallingViewClosed()
         EndUnattended((mode & MODE_CHECK) != 0, missing < 1);
         return;
     }
+    TellSealRefusals(SealRefusedTitles());
     if (m_host.ShowPopupMessage(Translate(L"The installation is complete. Please restart your computer."), 1) == 1)
         SystemRestart::RestartWindows();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "session/RunReport.h"
 
@@ -79,6 +80,10 @@ private:
     bool Recovery() const;
     // A recovery run's end: the result made and written once, then the quit.
     void EndUnattended(bool checkRan, bool checkPassed);
+    // The items whose last run the disc's seal refused.
+    std::vector<std::wstring> SealRefusedTitles() const;
+    // One message naming them (interactive runs only).
+    void TellSealRefusals(const std::vector<std::wstring>& titles);
 
     CController& m_controller;
     Host& m_host;

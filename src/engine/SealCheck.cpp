@@ -1,0 +1,56 @@
+#include "engine/SealCheck.h"
+
+#include <atomic>
+
+#include "config/DiscSealFile.h"
+#include "config/SealScope.h"
+#include "config/SetupItem.h"
+#include "log/CInfoTracker.h"
+#include "probes/ExeFolder.h"
+#include "services/Sha256Hasher.h"
+
+namespace {
+std::atomic<bool> g_noSealLogged{false};
+}
+
+SealCheck::SealCheck(std::wstring discRoot)
+    : m_root(discRoot.empty() ? ExeFolder() : std::move(discRoot)),
+      m_log(CInfoTracker::Instance().GetLogger(L"SealCheck"))
+{
+}
+
+SealCheck::~SealCheck()
+{
+    CInfoTracker::Instance().ReleaseLogger(m_log);
+}
+
+SealCheck::Verdict SealCheck::CheckItem(const SetupItem& item)
+{
+    DiscSeal seal;
+    const DiscSealFile::State state = DiscSealFile::Load(m_root, seal);
+    if (state == DiscSealFile::State::Absent) {
+        if (!g_noSealLogged.exchange(true))
+            LogInfo(m_log, L"[SealCheck] The disc has no %s: its setups run unchecked", DiscSeal::kFileName);
+        return Verdict::NoSeal;
+    }
+    const wchar_t* title = item.Title.c_str();
+    if (state == DiscSealFile::State::Unreadable) {
+        LogError(m_log, L"[SealCheck] Software No.[%d] %s: %s does not match the disc's seal", item.ItemNo, title,
+                 DiscSeal::kFileName);
+        return Verdict::Refused;
+    }
+    Sha256Hasher hasher;
+    const SealScope scope(m_root);
+    std::wstring folder = DiscSeal::NormalPath(item.Path);
+    // No folder of its own: the setup lies at the root, beside everything else.
+    if (folder.empty())
+        folder = L"OvraSetup.exe";
+    const auto mismatches = SealComparison::Compare(seal, folder, scope.Hash(scope.FilesUnder(folder), hasher));
+    for (const SealMismatch& mismatch : mismatches)
+        LogError(m_log, L"[SealCheck] Software No.[%d] %s: %s does not match the disc's seal", item.ItemNo, title,
+                 mismatch.path.c_str());
+    if (!mismatches.empty())
+        return Verdict::Refused;
+    LogInfo(m_log, L"[SealCheck] Software No.[%d] %s: its files match the disc's seal", item.ItemNo, title);
+    return Verdict::Matches;
+}
