@@ -129,9 +129,11 @@ bool DiscFolder::CopyTree(const std::wstring& fromFolder, const std::wstring& re
     return ok;
 }
 
-bool DiscFolder::CopyDemoDisc()
+bool DiscFolder::CopyDemoDisc(Seal seal)
 {
-    return CopyTree(E2ePaths::DemoDiscDir()) && Exists(L"Dezozi2.exe");
+    if (!CopyTree(E2ePaths::DemoDiscDir()) || !Exists(L"Dezozi2.exe"))
+        return false;
+    return seal == Seal::Keep || Remove(L"DiscSeal.ini");
 }
 
 bool DiscFolder::WriteIni(const std::wstring& relative, const std::wstring& section, const std::wstring& key,

@@ -22,7 +22,9 @@ public:
     // Dezozi2.exe, Dezozi2Check.exe and every disc companion the build made.
     bool CopyProgram();
     // The generated demo disc, all of it (generate it first: demo/generate.py).
-    bool CopyDemoDisc();
+    // Its seal only when asked for: most tests change the disc they copy.
+    enum class Seal { Drop, Keep };
+    bool CopyDemoDisc(Seal seal = Seal::Drop);
     // One file of the build's bin folder, to relative (default: the same name at the root).
     bool CopyFromBin(const std::wstring& name, const std::wstring& relative = L"");
     bool CopyTree(const std::wstring& fromFolder, const std::wstring& relative = L"");
