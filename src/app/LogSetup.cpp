@@ -19,7 +19,9 @@ Logger* LogSetup::Configure(bool debug, const std::wstring& windowsDir, bool una
         tracker.SetLevel(4);
         tracker.SetSink(new ConsoleTracker());
     } else {
-        tracker.SetLevel(unattended ? 2 : 1);
+        // Unattended runs keep their ERROR and WARN lines: nobody saw the
+        // messages and warnings they stand for.
+        tracker.SetLevel(unattended ? 3 : 1);
         // Without the Windows directory the path would fall back to the
         // root of the current drive (the disc): keep the sink closed instead.
         tracker.SetSink(new FileTracker(windowsDir.empty() ? std::wstring() : windowsDir + kLogBase));

@@ -35,7 +35,7 @@ SealCheck::Verdict SealCheck::CheckItem(const SetupItem& item)
     }
     const wchar_t* title = item.Title.c_str();
     if (state == DiscSealFile::State::Unreadable) {
-        LogError(m_log, L"[SealCheck] Software No.[%d] %s: %s does not match the disc's seal", item.ItemNo, title,
+        LogInfo(m_log, L"[SealCheck] Software No.[%d] %s: %s does not match the disc's seal", item.ItemNo, title,
                  DiscSeal::kFileName);
         return Verdict::Refused;
     }
@@ -47,7 +47,7 @@ SealCheck::Verdict SealCheck::CheckItem(const SetupItem& item)
         folder = L"OvraSetup.exe";
     const auto mismatches = SealComparison::Compare(seal, folder, scope.Hash(scope.FilesUnder(folder), hasher));
     for (const SealMismatch& mismatch : mismatches)
-        LogError(m_log, L"[SealCheck] Software No.[%d] %s: %s does not match the disc's seal", item.ItemNo, title,
+        LogInfo(m_log, L"[SealCheck] Software No.[%d] %s: %s does not match the disc's seal", item.ItemNo, title,
                  mismatch.path.c_str());
     if (!mismatches.empty())
         return Verdict::Refused;

@@ -12,12 +12,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "../unit/PendingRestartSignal.h"
 #include "../unit/TaskSchedTestHelpers.h"
 #include "DiscFolder.h"
 #include "E2ePaths.h"
 #include "FileTail.h"
 #include "ListProbe.h"
 #include "MainWindowProbe.h"
+#include "ProcessRunner.h"
 #include "SessionCatalogue.h"
 #include "TextFile.h"
 #include "WindowFinder.h"
@@ -595,4 +597,147 @@ TEST(InstallSession, UnattendedRunsOnSoundAndBrokenConfigurations)
     EXPECT_EQ(result["outcome"], "not-started");
     EXPECT_EQ(result["notStartedReason"], "configuration");
     EXPECT_EQ(result["exitCode"], 2);
+}
+
+namespace {
+
+// Seals a disc as its author would once its files are final.
+bool SealDisc(const DiscFolder& disc)
+{
+    DWORD code = 1;
+    std::wstring output;
+    return ProcessRunner::RunToEnd(disc.CheckTool(), L"seal", disc.Root(), 60000, code, &output) && code == 0;
+}
+
+const wchar_t kSealRefusal[] =
+    L"[SealCheck] Software No.[2] Sealed Audio: Items\\Item2\\OvraSetup.ini does not match the disc's seal";
+
+} // namespace
+
+// Factory runs on a sealed disc with one tampered item and Windows waiting
+// for a restart, on a sealed disc with only a stale rename entry, and on a
+// disc without a seal: nobody is asked, the tampered item alone is left out,
+// and the log and the JSON say so item by item.
+TEST(InstallSession, UnattendedRunsOnSealedTamperedAndUnsealedDiscs)
+{
+    struct Case {
+        const char* name;
+        bool seal;
+        bool tamper;
+        PendingRestartSignal::Kind signal;
+        bool liveSignal;
+        long exitCode;
+        std::vector<int> setups;
+    };
+    const Case cases[] = {
+        {"tampered, update waits", true, true, PendingRestartSignal::Kind::Update, true, 1, {1, 3}},
+        {"sound, stale rename entry", true, false, PendingRestartSignal::Kind::Rename, false, 0, {1, 2, 3}},
+        {"unsealed, servicing waits", false, true, PendingRestartSignal::Kind::Servicing, true, 0, {1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DiscFolder disc;
+        ASSERT_TRUE(disc.CopyDemoDisc());
+        SessionCatalogue catalogue({{.title = L"Sealed Chipset"}, {.title = L"Sealed Audio"}, {.title = L"Sealed LAN"}});
+        ASSERT_TRUE(catalogue.Write(disc));
+        if (c.seal) {
+            ASSERT_TRUE(SealDisc(disc));
+        }
+        if (c.tamper) {
+            const std::wstring setup = TextFile::Read(disc.Path(L"Items\\Item2\\OvraSetup.ini"));
+            ASSERT_TRUE(disc.WriteFile(L"Items\\Item2\\OvraSetup.ini", setup + L"; changed\r\n"));
+        }
+        const std::wstring renameSource = disc.Path(c.liveSignal ? L"Ovcd.ini" : L"long-gone.tmp");
+        PendingRestartSignal signal(c.signal, renameSource);
+        ASSERT_TRUE(signal.Ok());
+        SessionFiles files;
+        MainWindowProbe program;
+        ASSERT_TRUE(program.Start(disc, L"-i 00 -recovery"));
+        std::vector<std::wstring> boxes;
+        ASSERT_EQ(RunUnattended(program, 180000, boxes), c.exitCode);
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_EQ(files.SetupsRun(), c.setups) << "the run goes on after a refused item";
+
+        const std::wstring log = files.Log();
+        EXPECT_EQ(log.find(kSealRefusal) != std::wstring::npos, c.seal && c.tamper) << log.c_str();
+        EXPECT_EQ(log.find(L"[SealCheck] Software No.[1] Sealed Chipset: its files match the disc's seal") !=
+                      std::wstring::npos,
+                  c.seal);
+        const size_t noSeal = log.find(L"[SealCheck] The disc has no DiscSeal.ini");
+        EXPECT_EQ(noSeal != std::wstring::npos, !c.seal);
+        if (noSeal != std::wstring::npos) {
+            EXPECT_EQ(log.find(L"[SealCheck]", noSeal + 1), std::wstring::npos) << "one line for the whole run";
+        }
+        EXPECT_EQ(log.find(L"[PendingRestart] Windows is waiting for a restart (") != std::wstring::npos, c.liveSignal);
+
+        const nlohmann::json result = ResultJson();
+        ASSERT_FALSE(result.is_discarded());
+        EXPECT_EQ(result["restartPendingBefore"], c.liveSignal);
+        EXPECT_EQ(result["exitCode"], c.exitCode);
+        ASSERT_EQ(result["items"].size(), 3u);
+        const nlohmann::json& audio = result["items"][1];
+        if (c.seal && c.tamper) {
+            EXPECT_EQ(audio["ran"], false);
+            EXPECT_TRUE(audio["exitCode"].is_null());
+            EXPECT_EQ(audio["reason"], "damaged");
+            EXPECT_EQ(audio["succeeded"], false);
+        } else {
+            EXPECT_EQ(audio["exitCode"], 0);
+        }
+        EXPECT_EQ(result["items"][0]["exitCode"], 0);
+        EXPECT_EQ(result["items"][2]["exitCode"], 0);
+    }
+}
+
+// A user's run while Windows waits for a restart: the question first; Yes
+// registers the continuation and restarts before any setup. After the
+// restart the signal is still set: logged, not asked again, and the loader's
+// run installs every selected item but the tampered one, which one message
+// names at the end.
+TEST(InstallSession, InteractiveRunRestartsFirstWhenWindowsWaitsForARestart)
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    DiscFolder disc;
+    ASSERT_TRUE(disc.CopyDemoDisc());
+    SessionCatalogue catalogue({{.title = L"Sealed Chipset"}, {.title = L"Sealed Audio"}, {.title = L"Sealed LAN"}});
+    ASSERT_TRUE(catalogue.Write(disc));
+    ASSERT_TRUE(SealDisc(disc));
+    const std::wstring setup = TextFile::Read(disc.Path(L"Items\\Item2\\OvraSetup.ini"));
+    ASSERT_TRUE(disc.WriteFile(L"Items\\Item2\\OvraSetup.ini", setup + L"; changed\r\n"));
+    PendingRestartSignal signal(PendingRestartSignal::Kind::Servicing);
+    ASSERT_TRUE(signal.Ok());
+    const std::wstring description = WindowsPath(L"Temp\\Pavv2Load\\Ovcd_Load.ini");
+    DeleteFileW(description.c_str());
+    SessionFiles files(L"end");
+    {
+        MainWindowProbe first;
+        ASSERT_TRUE(first.Start(disc, L"-i 00"));
+        Answer(first, L"Windows is waiting for a restart. Restart now and continue the installation afterwards?",
+               IDOK);
+        ASSERT_EQ(first.WaitExit(60000), 0) << "the restart ends the program";
+    }
+    EXPECT_TRUE(files.SetupRuns().empty()) << "no setup before the restart";
+    std::wstring log = files.Log();
+    EXPECT_NE(log.find(L"[PendingRestart] Windows is waiting for a restart (RebootPending)"), std::wstring::npos);
+    EXPECT_NE(log.find(L"[RestartWindows] Restart left out"), std::wstring::npos);
+    EXPECT_NE(TextFile::Read(description).find(L"Param= -contd -i 00\r\n"), std::wstring::npos);
+    EXPECT_TRUE(TaskExists(L"PavexLoad"));
+
+    MainWindowProbe next;
+    ASSERT_TRUE(next.StartThroughLoader(WindowsPath(L"Temp\\Pavv2Load\\Loading.exe")));
+    ASSERT_NE(next.WaitVisible(kReadyTimeout), nullptr);
+    HWND refused = next.WaitMessagePopup(90000);
+    ASSERT_NE(refused, nullptr);
+    EXPECT_EQ(MainWindowProbe::MessageText(refused),
+              L"These items were not installed because their files do not match the disc's seal:\nSealed Audio");
+    ASSERT_TRUE(WindowInput::Click(GetDlgItem(refused, IDOK)));
+    ASSERT_TRUE(WindowFinder::WaitDestroyed(refused, 5000));
+    Answer(next, L"The installation is complete.", IDCANCEL);
+    EXPECT_EQ(files.SetupRuns(), (std::vector<std::wstring>{L"1", L"3"}));
+    log = files.Log();
+    EXPECT_NE(log.find(L"[PendingRestart] Still set after the restart (RebootPending): not asked again"),
+              std::wstring::npos);
+    EXPECT_NE(log.find(kSealRefusal), std::wstring::npos);
+    next.Close();
+    CoUninitialize();
 }
