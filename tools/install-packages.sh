@@ -7,7 +7,7 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 fonts-wine xvfb xauth xcompmgr imagemagick xdotool fonts-liberation
   googletest clang libclang-rt-14-dev nlohmann-json3-dev
-  python3-pil
+  python3-pil openssl osslsigncode
 )
 missing=()
 for p in "${packages[@]}"; do

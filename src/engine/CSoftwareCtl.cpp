@@ -256,7 +256,7 @@ SetupRunResult CSoftwareCtl::LastRun() const
 bool CSoftwareCtl::PassesSealCheck()
 {
     SealCheck check;
-    m_sealRefused = check.CheckItem(m_item) == SealCheck::Verdict::Refused;
+    m_sealRefused = check.CheckItem(m_item) == SealCheck::Verdict::Refused || !check.SignatureAccepted(m_item);
     if (!m_sealRefused)
         return true;
     if (m_notify) {

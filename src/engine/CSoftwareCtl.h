@@ -54,7 +54,8 @@ public:
     void ClearRunFlagsInMemory();
 
     // The last run of this item was refused: its files do not match the
-    // disc's seal, so its setup was not started.
+    // disc's seal, or its setup lacks the trusted signature the disc asks
+    // for. Its setup was not started.
     bool SealRefused() const { return m_sealRefused; }
     void ForgetSealRefusal() { m_sealRefused = false; }
 

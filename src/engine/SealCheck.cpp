@@ -5,6 +5,10 @@
 #include "config/DiscSealFile.h"
 #include "config/SealScope.h"
 #include "config/SetupItem.h"
+#include "engine/CMethodPure.h"
+#include "services/AuthenticodeTrust.h"
+#include "services/FileExists.h"
+#include "services/IniFile.h"
 #include "log/CInfoTracker.h"
 #include "probes/ExeFolder.h"
 #include "services/Sha256Hasher.h"
@@ -53,4 +57,22 @@ SealCheck::Verdict SealCheck::CheckItem(const SetupItem& item)
         return Verdict::Refused;
     LogInfo(m_log, L"[SealCheck] Software No.[%d] %s: its files match the disc's seal", item.ItemNo, title);
     return Verdict::Matches;
+}
+
+bool SealCheck::SignatureAccepted(const SetupItem& item)
+{
+    IniFile config;
+    int wanted = 0;
+    if (config.Open(m_root + L"LayoutCfg.ini"))
+        config.GetInt(L"Config", L"VerifySignatures", 0, wanted);
+    const std::wstring setup = CMethodPure::SetupFile(m_root, item.Path);
+    // A missing setup is the method's to report.
+    if (wanted != 1 || !FileExists(setup))
+        return true;
+    const long status = AuthenticodeTrust::Verify(setup);
+    if (status == 0)
+        return true;
+    LogInfo(m_log, L"[SignatureCheck] Software No.[%d] %s: %s has no trusted signature (0x%08lX)", item.ItemNo,
+            item.Title.c_str(), setup.c_str(), static_cast<unsigned long>(status));
+    return false;
 }

@@ -6,7 +6,9 @@
 struct SetupItem;
 
 // Before an item's setup runs: the files of its folder against the disc's
-// seal. A disc without a seal runs as it always has.
+// seal, and where the disc asks for it ([Config] VerifySignatures=1 in
+// LayoutCfg.ini) the setup's Authenticode signature. A disc without a seal
+// runs as it always has.
 class SealCheck {
 public:
     enum class Verdict { NoSeal, Matches, Refused };
@@ -21,6 +23,9 @@ public:
     // Logs every file that does not match, or once per process that the
     // disc has no seal.
     Verdict CheckItem(const SetupItem& item);
+    // False (logged) when the disc asks for signatures and the item's setup
+    // has no valid, trusted one.
+    bool SignatureAccepted(const SetupItem& item);
 
 private:
     std::wstring m_root;

@@ -727,7 +727,7 @@ TEST(InstallSession, InteractiveRunRestartsFirstWhenWindowsWaitsForARestart)
     ASSERT_TRUE(next.StartThroughLoader(WindowsPath(L"Temp\\Pavv2Load\\Loading.exe")));
     ASSERT_NE(next.WaitVisible(kReadyTimeout), nullptr);
     // One message names the refused item (the others ran: below).
-    Answer(next, L"These items were not installed because their files do not match the disc's seal:\nSealed Audio",
+    Answer(next, L"These items were not installed because their files failed the disc's check:\nSealed Audio",
            IDOK, 90000);
     Answer(next, L"The installation is complete.", IDCANCEL);
     EXPECT_EQ(files.SetupRuns(), (std::vector<std::wstring>{L"1", L"3"}));

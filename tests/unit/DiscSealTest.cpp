@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <wincrypt.h>
 
 #include "LogCapture.h"
 #include "PendingRestartSignal.h"
 #include "TempFolder.h"
+#include "TestPaths.h"
 #include "config/DiscSealFile.h"
 #include "config/SetupItem.h"
 #include "engine/SealCheck.h"
@@ -151,4 +153,77 @@ TEST(PendingRestart, EachSignalInTheRealRegistry)
         EXPECT_EQ(PendingRestart::Signals(), std::vector<std::wstring>{L"PendingFileRenameOperations"});
     }
     EXPECT_TRUE(PendingRestart::Signals().empty());
+}
+
+namespace {
+
+// The test root in the prefix's machine store while the object lives.
+class TrustedTestRoot {
+public:
+    explicit TrustedTestRoot(const std::string& der)
+    {
+        m_store = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
+        m_ok = m_store && CertAddEncodedCertificateToStore(m_store, X509_ASN_ENCODING,
+                                                           reinterpret_cast<const BYTE*>(der.data()),
+                                                           static_cast<DWORD>(der.size()),
+                                                           CERT_STORE_ADD_REPLACE_EXISTING, &m_cert);
+    }
+    ~TrustedTestRoot()
+    {
+        if (m_cert)
+            CertDeleteCertificateFromStore(m_cert); // frees the context too
+        if (m_store)
+            CertCloseStore(m_store, 0);
+    }
+    TrustedTestRoot(const TrustedTestRoot&) = delete;
+    TrustedTestRoot& operator=(const TrustedTestRoot&) = delete;
+    bool Ok() const { return m_ok; }
+
+private:
+    HCERTSTORE m_store = nullptr;
+    PCCERT_CONTEXT m_cert = nullptr;
+    bool m_ok = false;
+};
+
+} // namespace
+
+// Setups signed by a test root that the test trusts, unsigned, and changed
+// after signing (fixtures made at build time with osslsigncode). Wine 8's
+// WinVerifyTrust checks the signature and the digest but accepts any chain,
+// so an untrusted publisher cannot be told apart here (see the README).
+TEST(SealCheck, SignaturesWhereTheDiscAsksForThem)
+{
+    const std::wstring fixtures = TestExeFolder() + L"trust\\";
+    TempFolder disc(L"signatures");
+    SetupItem item;
+    item.Title = L"Signed Item";
+    const wchar_t* const kinds[] = {L"signed", L"unsigned", L"tampered"};
+    for (const wchar_t* kind : kinds) {
+        ASSERT_TRUE(TempFolder::CopyFrom(fixtures + kind + L".exe", disc / (std::wstring(L"Items\\") + kind +
+                                                                          L"\\OvraSetup.exe")))
+            << kind;
+    }
+    auto accepted = [&](const wchar_t* kind) {
+        item.Path = std::wstring(L"Items\\") + kind;
+        return SealCheck(disc.Path()).SignatureAccepted(item);
+    };
+    for (const wchar_t* kind : kinds)
+        EXPECT_TRUE(accepted(kind)) << "the disc does not ask: " << kind;
+
+    ASSERT_TRUE(WritePrivateProfileStringW(L"Config", L"VerifySignatures", L"1", (disc / L"LayoutCfg.ini").c_str()));
+    TrustedTestRoot root(TempFolder::ReadFile(fixtures + L"root.der"));
+    ASSERT_TRUE(root.Ok());
+    LogCapture log;
+    EXPECT_TRUE(accepted(L"signed"));
+    EXPECT_FALSE(accepted(L"unsigned"));
+    EXPECT_FALSE(accepted(L"tampered"));
+    const auto lines = log.Messages(L"SealCheck");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find(L"unsigned\\OvraSetup.exe has no trusted signature (0x800B0100)"), std::wstring::npos)
+        << lines[0];
+    EXPECT_NE(lines[1].find(L"tampered\\OvraSetup.exe has no trusted signature (0x80096010)"), std::wstring::npos)
+        << lines[1];
+    // A missing setup is left to the method, which reports it.
+    item.Path = L"Items\\none";
+    EXPECT_TRUE(SealCheck(disc.Path()).SignatureAccepted(item));
 }

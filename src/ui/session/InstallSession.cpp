@@ -190,7 +190,7 @@ void InstallSession::TellSealRefusals(const std::vector<std::wstring>& titles)
 {
     if (titles.empty() || (m_controller.RunMode & MODE_RECOVERY))
         return;
-    std::wstring text = Translate(L"These items were not installed because their files do not match the disc's seal:");
+    std::wstring text = Translate(L"These items were not installed because their files failed the disc's check:");
     for (const std::wstring& title : titles)
         text += L"\n" + title;
     m_host.ShowPopupMessage(text, 0);

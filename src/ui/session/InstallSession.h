@@ -80,7 +80,7 @@ private:
     bool Recovery() const;
     // A recovery run's end: the result made and written once, then the quit.
     void EndUnattended(bool checkRan, bool checkPassed);
-    // The items whose last run the disc's seal refused.
+    // The items whose last run the disc's checks refused.
     std::vector<std::wstring> SealRefusedTitles() const;
     // One message naming them (interactive runs only).
     void TellSealRefusals(const std::vector<std::wstring>& titles);
