@@ -6,11 +6,11 @@
 #include "config/SealScope.h"
 #include "config/SetupItem.h"
 #include "engine/CMethodPure.h"
+#include "log/CInfoTracker.h"
+#include "probes/ExeFolder.h"
 #include "services/AuthenticodeTrust.h"
 #include "services/FileExists.h"
 #include "services/IniFile.h"
-#include "log/CInfoTracker.h"
-#include "probes/ExeFolder.h"
 #include "services/Sha256Hasher.h"
 
 namespace {
@@ -40,7 +40,7 @@ SealCheck::Verdict SealCheck::CheckItem(const SetupItem& item)
     const wchar_t* title = item.Title.c_str();
     if (state == DiscSealFile::State::Unreadable) {
         LogInfo(m_log, L"[SealCheck] Software No.[%d] %s: %s does not match the disc's seal", item.ItemNo, title,
-                 DiscSeal::kFileName);
+                DiscSeal::kFileName);
         return Verdict::Refused;
     }
     Sha256Hasher hasher;
@@ -52,7 +52,7 @@ SealCheck::Verdict SealCheck::CheckItem(const SetupItem& item)
     const auto mismatches = SealComparison::Compare(seal, folder, scope.Hash(scope.FilesUnder(folder), hasher));
     for (const SealMismatch& mismatch : mismatches)
         LogInfo(m_log, L"[SealCheck] Software No.[%d] %s: %s does not match the disc's seal", item.ItemNo, title,
-                 mismatch.path.c_str());
+                mismatch.path.c_str());
     if (!mismatches.empty())
         return Verdict::Refused;
     LogInfo(m_log, L"[SealCheck] Software No.[%d] %s: its files match the disc's seal", item.ItemNo, title);
