@@ -196,14 +196,14 @@ def part_layouts(disc, bin_dir):
         # The resume loader shows the current layout's picture.
         files[f"{LAYOUT_ROOT}/{name}/Loading.png"] = LOADER_PICTURE.read_bytes()
         values = {(section, key): str(value) for section, entries in sheet.items() for key, value in entries}
-        palette = skin_colour.Palette(**THEMES[name].colours)
-        for relative, data in skin_layout.files(palette, values).items():
+        for relative, data in skin_layout.files(palette(name), values).items():
             files[f"{LAYOUT_ROOT}/{name}/{relative}"] = data
     return files
 
 
 # The board line the demo board reports: 2 chooses layout VEQ (see disc/ACPIWMI/README.md).
 DEMO_BOARD_STATUS = 2
+DEMO_LAYOUT = "VEQ"
 
 
 def part_board_identification(disc, bin_dir):
@@ -246,8 +246,13 @@ def part_loader(disc, bin_dir):
     return {f"{LOADER_FOLDER}/{LOADER}": binary(bin_dir, LOADER)}
 
 
+def palette(name):
+    return skin_colour.Palette(**THEMES[name].colours)
+
+
 def part_advertisements(disc, bin_dir):
-    files = offers.advertisement_files(ini_text, 640, 300)
+    """The disc has one advertisement set: drawn in the colours of the layout its board chooses."""
+    files = offers.advertisement_files(ini_text, palette(DEMO_LAYOUT))
     files.update(setup_folder(bin_dir, f"{offers.AD_FOLDER}/Special/GameBoost", offers.GAME_BOOST_SETUP))
     return files
 
