@@ -171,7 +171,8 @@ def layout_config():
             ("Korean", "Gulim"), ("Russian", "Tahoma"), ("Thai", "Tahoma"), ("Turkish", "Tahoma"),
             ("Arabic", "Tahoma"),
         ],
-        "Advertisement": [("Current", "Demo"), ("Demo", "Advertisement")],
+        "Advertisement": [("Current", "Demo")] + [(name, ad_set(name).replace("/", "\\"))
+                                                  for name in ["Demo"] + LAYOUT_NAMES],
         "EULA": [("Current", "Demo"), ("Demo", "Eula")],
     }
 
@@ -250,9 +251,18 @@ def palette(name):
     return skin_colour.Palette(**THEMES[name].colours)
 
 
+def ad_set(name):
+    """The folder of an advertisement set: the disc's own (Demo) is the one of the layout its board
+    chooses; every other layout carries its set in its folder."""
+    if name in ("Demo", DEMO_LAYOUT):
+        return offers.AD_FOLDER
+    return f"{LAYOUT_ROOT}/{name}/{offers.AD_FOLDER}"
+
+
 def part_advertisements(disc, bin_dir):
-    """The disc has one advertisement set: drawn in the colours of the layout its board chooses."""
-    files = offers.advertisement_files(ini_text, palette(DEMO_LAYOUT))
+    files = {}
+    for name in LAYOUT_NAMES:
+        files.update(offers.advertisement_files(ini_text, palette(name), ad_set(name)))
     files.update(setup_folder(bin_dir, f"{offers.AD_FOLDER}/Special/GameBoost", offers.GAME_BOOST_SETUP))
     return files
 

@@ -2,6 +2,7 @@
 
 Advertisement\\<kind>\\AdCfg.ini lists picture pages; pictures lie per language
 (English, German, Japanese: the names the translation library reports).
+Every layout has a set in its colours; LayoutCfg.ini names them by layout.
 Eula\\EulaCfg.ini lists licence texts, stored per language id in front of the
 file name (0409 English, 0407 German, 0411 Japanese, XX09 for any English).
 """
@@ -12,7 +13,8 @@ EULA_FOLDER = "Eula"
 LANGUAGES = ["English", "German", "Japanese"]
 LANGUAGE_IDS = {"English": "0409", "German": "0407", "Japanese": "0411"}
 
-# (section, picture, DisplayTime in s, Detail, Button, Param); the pictures are skin.adverts' drawings.
+# (section, picture, DisplayTime in s, installer folder from the disc's root, Button, Param);
+# the pictures are skin.adverts' drawings.
 INSTALLING_ADS = [
     ("Item1", "AppCenter.png", 6, "", "Always", ""),
     ("Item2", "RGBFusion.png", 6, "", "Always", ""),
@@ -21,16 +23,26 @@ INSTALLING_ADS = [
 # Special pages: offers (picture names with "Google" make them offers) install the
 # catalogue's own offer items; the others install a folder of their own.
 SPECIAL_ADS = [
-    ("Item1", "GoogleChrome.png", 8, "..\\..\\Utilities\\GoogleChrome", "ByScript", "-s"),
-    ("Item2", "GoogleToolbar.png", 8, "..\\..\\Utilities\\GoogleToolbar", "ByScript", "-s"),
-    ("Item3", "GameBoost.png", 8, "GameBoost", "Always", ""),
+    ("Item1", "GoogleChrome.png", 8, "Utilities\\GoogleChrome", "ByScript", "-s"),
+    ("Item2", "GoogleToolbar.png", 8, "Utilities\\GoogleToolbar", "ByScript", "-s"),
+    ("Item3", "GameBoost.png", 8, f"{AD_FOLDER}\\Special\\GameBoost", "Always", ""),
 ]
 KINDS = (("Installing", INSTALLING_ADS, adverts.INSTALLING_ADVERTS), ("Special", SPECIAL_ADS, adverts.SPECIAL_ADVERTS))
 
 
-def ad_config(ads):
+def relative(kind_folder, target):
+    """The disc's folder target as a path from the kind's folder (Detail is read from there)."""
+    here, there = kind_folder.split("/"), target.split("\\")
+    same = 0
+    while same < min(len(here), len(there)) and here[same] == there[same]:
+        same += 1
+    return "\\".join([".."] * (len(here) - same) + there[same:])
+
+
+def ad_config(ads, kind_folder):
     sections = {}
-    for section, picture, seconds, detail, button, param in ads:
+    for section, picture, seconds, installer, button, param in ads:
+        detail = relative(kind_folder, installer) if installer else ""
         entries = [("Detail", detail), ("Button", button), ("Language", "Auto"), ("Folder", "Images"),
                    ("Path", picture), ("DisplayTime", seconds)]
         if param:
@@ -39,12 +51,13 @@ def ad_config(ads):
     return sections
 
 
-def advertisement_files(ini_text, palette):
-    """{relative path: bytes} of both advertisement kinds (without installers), drawn in the palette."""
+def advertisement_files(ini_text, palette, folder=AD_FOLDER):
+    """{relative path: bytes} of both advertisement kinds (without installers), drawn in the palette,
+    as the set in folder."""
     files = {}
     for kind, ads, drawings in KINDS:
-        base = f"{AD_FOLDER}/{kind}"
-        files[f"{base}/AdCfg.ini"] = ini_text(ad_config(ads))
+        base = f"{folder}/{kind}"
+        files[f"{base}/AdCfg.ini"] = ini_text(ad_config(ads, base))
         by_name = {advert.picture: advert for advert in drawings}
         for language in LANGUAGES:
             for _, picture, *_ in ads:

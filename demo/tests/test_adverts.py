@@ -1,5 +1,6 @@
 """The advertisement pictures: readable, distinct, in their layout's colours, clear of the controls."""
 import io
+import posixpath
 import pathlib
 import sys
 import unittest
@@ -111,6 +112,26 @@ class DiscFiles(unittest.TestCase):
                 for language in offers.LANGUAGES:
                     data = files[f"{offers.AD_FOLDER}/{kind}/Images/{language}/{picture}"]
                     self.assertEqual(Image.open(io.BytesIO(data)).size, sizes[picture], (kind, language, picture))
+
+    def test_every_layout_names_a_set_whose_installers_resolve_from_its_folder(self):
+        sets = dict(generate.layout_config()["Advertisement"])
+        self.assertEqual(sets[sets["Current"]], offers.AD_FOLDER, "the tests' set stays where it was")
+        installers = {picture: installer for _, picture, _, installer, *_ in offers.SPECIAL_ADS}
+        for name in generate.LAYOUT_NAMES:
+            folder = sets[name].replace("\\", "/")
+            config = offers.ad_config(offers.SPECIAL_ADS, f"{folder}/Special")
+            for section, entries in config.items():
+                entries = dict(entries)
+                with self.subTest(layout=name, section=section):
+                    landed = posixpath.normpath(f"{folder}/Special/" + entries["Detail"].replace("\\", "/"))
+                    self.assertEqual(landed, installers[entries["Path"]].replace("\\", "/"))
+
+    def test_layouts_sets_are_drawn_in_their_own_colours(self):
+        first = {}
+        for name in ("VEQ", "QO"):
+            files = offers.advertisement_files(generate.ini_text, generate.palette(name), generate.ad_set(name))
+            first[name] = Image.open(io.BytesIO(files[f"{generate.ad_set(name)}/Installing/Images/English/AppCenter.png"]))
+        self.assertGreater(difference(first["VEQ"], first["QO"]), 20)
 
 
 if __name__ == "__main__":
