@@ -237,7 +237,7 @@ def browser(p, size, search=False):
         rows = iy0 + (iy1 - iy0) * 2 // 5 + 18
         pen.boxes((205, 209, 215), [(ix0, rows + 22 * n, ix1 - 60 * (n % 2), rows + 22 * n + 9) for n in range(3)], 4)
         # A speed gauge over the corner: the browser's promise.
-        gx, gy, r = ix1 - 10, iy1 - 6, 44
+        gx, gy, r = ix1 - 30, iy1 - 50, 44
         pen.disc(p.accent_deep, gx, gy, r + 6)
         pen.fill(WHITE, lambda d, s: d.arc(((gx - r + 8) * s, (gy - r + 8) * s, (gx + r - 8) * s, (gy + r - 8) * s),
                                            150, 390, fill=255, width=5 * s))

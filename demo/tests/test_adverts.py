@@ -57,6 +57,16 @@ class AdvertPictures(unittest.TestCase):
                 self.assertGreater(difference(drawn.image, picture), 4, f"{name} and {other}")
             seen.append((name, drawn.image))
 
+    def test_products_are_not_cut_off_by_their_box(self):
+        for name in generate.LAYOUT_NAMES:
+            for advert in adverts.INSTALLING_ADVERTS + adverts.SPECIAL_ADVERTS:
+                x0, y0, x1, y1 = advert.frame.product
+                alpha = advert.draw(generate.palette(name), (x1 - x0, y1 - y0)).getchannel("A")
+                w, h = alpha.size
+                # Only faint glow and shadow may reach the edge; a solid shape there was cut.
+                for edge in ((0, 0, w, 1), (0, h - 1, w, h), (0, 0, 1, h), (w - 1, 0, w, h)):
+                    self.assertLess(alpha.crop(edge).getextrema()[1], 160, (name, advert.picture, edge))
+
     def test_languages_have_their_own_words(self):
         p = generate.palette(generate.DEMO_LAYOUT)
         for advert in adverts.INSTALLING_ADVERTS + adverts.SPECIAL_ADVERTS:

@@ -437,8 +437,12 @@ TEST(InstallSession, InstallingLooksByBoardLine)
         const HWND background = GetParent(GetParent(InstallingPercentText(program.Pid())));
         ASSERT_NE(background, nullptr);
         EXPECT_TRUE(IsWindowVisible(background));
-        // The browser's text is the page on show: the first advert of the layout's own set.
-        const std::wstring page = WindowText::Text(FindWindowExW(background, nullptr, L"#32770", nullptr));
+        // The browser's text is the page on show (set once it stands in for the missing engine):
+        // the first advert of the layout's own set.
+        const HWND browser = FindWindowExW(background, nullptr, L"#32770", nullptr);
+        std::wstring page;
+        for (const ULONGLONG until = GetTickCount64() + 3000; page.empty() && GetTickCount64() < until; Sleep(50))
+            page = WindowText::Text(browser);
         EXPECT_EQ(page, disc.Path(std::wstring(look.adFolder) + L"Installing\\Images\\English\\AppCenter.png"));
         const ULONGLONG end = GetTickCount64() + 4000;
         while (IsWindowVisible(background) && GetTickCount64() < end)
