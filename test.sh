@@ -39,6 +39,10 @@ tools/wine/pe-machine.sh build/win32/bin/Dezozi2.exe | grep -qx i386 || { echo "
 step "native tests (ASan/UBSan)"
 (cd build/native && ./bin/native_tests --gtest_brief=1 --gtest_output=xml:"$RESULTS/native_tests.xml")
 
+step "demo generator tests"
+# Debian's Python: the generator draws with its Pillow.
+/usr/bin/python3 demo/tests/run.py "$RESULTS/demo_tests.xml" 2>&1 | tail -4
+
 step "fuzzing (${FUZZ_SECONDS}s per target)"
 for fuzzer in build/native/bin/*_fuzz; do
   [ -x "$fuzzer" ] || continue

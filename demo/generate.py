@@ -172,7 +172,8 @@ def layout_config():
             ("Korean", "Gulim"), ("Russian", "Tahoma"), ("Thai", "Tahoma"), ("Turkish", "Tahoma"),
             ("Arabic", "Tahoma"),
         ],
-        "Advertisement": [("Current", "Demo"), ("Demo", "Advertisement")],
+        "Advertisement": [("Current", "Demo")] + [(name, ad_set(name).replace("/", "\\"))
+                                                  for name in ["Demo"] + LAYOUT_NAMES],
         "EULA": [("Current", "Demo"), ("Demo", "Eula")],
     }
 
@@ -197,14 +198,14 @@ def part_layouts(disc, bin_dir):
         # The resume loader shows the current layout's picture.
         files[f"{LAYOUT_ROOT}/{name}/Loading.png"] = LOADER_PICTURE.read_bytes()
         values = {(section, key): str(value) for section, entries in sheet.items() for key, value in entries}
-        palette = skin_colour.Palette(**THEMES[name].colours)
-        for relative, data in skin_layout.files(palette, values).items():
+        for relative, data in skin_layout.files(palette(name), values).items():
             files[f"{LAYOUT_ROOT}/{name}/{relative}"] = data
     return files
 
 
 # The board line the demo board reports: 2 chooses layout VEQ (see disc/ACPIWMI/README.md).
 DEMO_BOARD_STATUS = 2
+DEMO_LAYOUT = "VEQ"
 
 
 def part_board_identification(disc, bin_dir):
@@ -247,8 +248,22 @@ def part_loader(disc, bin_dir):
     return {f"{LOADER_FOLDER}/{LOADER}": binary(bin_dir, LOADER)}
 
 
+def palette(name):
+    return skin_colour.Palette(**THEMES[name].colours)
+
+
+def ad_set(name):
+    """The folder of an advertisement set: the disc's own (Demo) is the one of the layout its board
+    chooses; every other layout carries its set in its folder."""
+    if name in ("Demo", DEMO_LAYOUT):
+        return offers.AD_FOLDER
+    return f"{LAYOUT_ROOT}/{name}/{offers.AD_FOLDER}"
+
+
 def part_advertisements(disc, bin_dir):
-    files = offers.advertisement_files(ini_text, 640, 300)
+    files = {}
+    for name in LAYOUT_NAMES:
+        files.update(offers.advertisement_files(ini_text, palette(name), ad_set(name)))
     files.update(setup_folder(bin_dir, f"{offers.AD_FOLDER}/Special/GameBoost", offers.GAME_BOOST_SETUP))
     return files
 

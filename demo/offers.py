@@ -2,54 +2,47 @@
 
 Advertisement\\<kind>\\AdCfg.ini lists picture pages; pictures lie per language
 (English, German, Japanese: the names the translation library reports).
+Every layout has a set in its colours; LayoutCfg.ini names them by layout.
 Eula\\EulaCfg.ini lists licence texts, stored per language id in front of the
 file name (0409 English, 0407 German, 0411 Japanese, XX09 for any English).
 """
-import struct
-import zlib
+from skin import adverts, canvas
 
 AD_FOLDER = "Advertisement"
 EULA_FOLDER = "Eula"
 LANGUAGES = ["English", "German", "Japanese"]
 LANGUAGE_IDS = {"English": "0409", "German": "0407", "Japanese": "0411"}
 
-
-def png(width, height, top, bottom, band):
-    """A vertical gradient with a horizontal band: cheap pictures that still tell pages apart."""
-    rows = []
-    for y in range(height):
-        t = y / max(1, height - 1)
-        colour = band if 0.42 < t < 0.58 else tuple(int(a + (b - a) * t) for a, b in zip(top, bottom))
-        rows.append(b"\x00" + bytes(colour) * width)
-    raw = b"".join(rows)
-
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
-
-
-# (section, picture, colours, DisplayTime in s, Detail, Button, Param)
+# (section, picture, DisplayTime in s, installer folder from the disc's root, Button, Param);
+# the pictures are skin.adverts' drawings.
 INSTALLING_ADS = [
-    ("Item1", "AppCenter.png", ((0, 60, 130), (0, 20, 50), (255, 140, 0)), 6, "", "Always", ""),
-    ("Item2", "RGBFusion.png", ((120, 0, 90), (20, 0, 30), (0, 220, 255)), 6, "", "Always", ""),
-    ("Item3", "SmartBackup.png", ((0, 100, 60), (0, 30, 20), (250, 250, 250)), 6, "", "Always", ""),
+    ("Item1", "AppCenter.png", 6, "", "Always", ""),
+    ("Item2", "RGBFusion.png", 6, "", "Always", ""),
+    ("Item3", "SmartBackup.png", 6, "", "Always", ""),
 ]
 # Special pages: offers (picture names with "Google" make them offers) install the
 # catalogue's own offer items; the others install a folder of their own.
 SPECIAL_ADS = [
-    ("Item1", "GoogleChrome.png", ((230, 230, 230), (180, 180, 180), (66, 133, 244)), 8,
-     "..\\..\\Utilities\\GoogleChrome", "ByScript", "-s"),
-    ("Item2", "GoogleToolbar.png", ((240, 240, 240), (190, 190, 190), (52, 168, 83)), 8,
-     "..\\..\\Utilities\\GoogleToolbar", "ByScript", "-s"),
-    ("Item3", "GameBoost.png", ((60, 0, 0), (10, 0, 0), (255, 60, 60)), 8, "GameBoost", "Always", ""),
+    ("Item1", "GoogleChrome.png", 8, "Utilities\\GoogleChrome", "ByScript", "-s"),
+    ("Item2", "GoogleToolbar.png", 8, "Utilities\\GoogleToolbar", "ByScript", "-s"),
+    ("Item3", "GameBoost.png", 8, f"{AD_FOLDER}\\Special\\GameBoost", "Always", ""),
 ]
+KINDS = (("Installing", INSTALLING_ADS, adverts.INSTALLING_ADVERTS), ("Special", SPECIAL_ADS, adverts.SPECIAL_ADVERTS))
 
 
-def ad_config(ads):
+def relative(kind_folder, target):
+    """The disc's folder target as a path from the kind's folder (Detail is read from there)."""
+    here, there = kind_folder.split("/"), target.split("\\")
+    same = 0
+    while same < min(len(here), len(there)) and here[same] == there[same]:
+        same += 1
+    return "\\".join([".."] * (len(here) - same) + there[same:])
+
+
+def ad_config(ads, kind_folder):
     sections = {}
-    for section, picture, _, seconds, detail, button, param in ads:
+    for section, picture, seconds, installer, button, param in ads:
+        detail = relative(kind_folder, installer) if installer else ""
         entries = [("Detail", detail), ("Button", button), ("Language", "Auto"), ("Folder", "Images"),
                    ("Path", picture), ("DisplayTime", seconds)]
         if param:
@@ -58,17 +51,22 @@ def ad_config(ads):
     return sections
 
 
-def advertisement_files(ini_text, width, height):
-    """{relative path: bytes} of both advertisement kinds (without installers)."""
+def advertisement_files(ini_text, palette, folder=AD_FOLDER):
+    """{relative path: bytes} of both advertisement kinds (without installers), drawn in the palette,
+    as the set in folder."""
     files = {}
-    for kind, ads in (("Installing", INSTALLING_ADS), ("Special", SPECIAL_ADS)):
-        base = f"{AD_FOLDER}/{kind}"
-        files[f"{base}/AdCfg.ini"] = ini_text(ad_config(ads))
+    for kind, ads, drawings in KINDS:
+        base = f"{folder}/{kind}"
+        files[f"{base}/AdCfg.ini"] = ini_text(ad_config(ads, base))
+        by_name = {advert.picture: advert for advert in drawings}
         for language in LANGUAGES:
-            shade = LANGUAGES.index(language) * 12
-            for _, picture, (top, bottom, band), *_ in ads:
-                top = tuple(min(255, c + shade) for c in top)
-                files[f"{base}/Images/{language}/{picture}"] = png(width, height, top, bottom, band)
+            for _, picture, *_ in ads:
+                advert = by_name[picture]
+                drawn = adverts.draw(palette, advert, language)
+                faults = adverts.problems(drawn, advert.frame)
+                if faults:
+                    raise ValueError(f"{kind}/{language}/{picture}: " + "; ".join(faults))
+                files[f"{base}/Images/{language}/{picture}"] = canvas.png(drawn.image)
     return files
 
 

@@ -408,20 +408,25 @@ TEST(InstallSession, CancelDuringARunAsksAndStopsOnYes)
 
 // Both looks of the installing view on screen: the overlay over the content
 // (the demo board) and the bottom strip of board lines 4 and 5, whose
-// background goes 3 s after the view opens; screenshots under build/shots/.
+// background goes 3 s after the view opens; screenshots under build/shots/,
+// each with the advertisement set of its layout.
 TEST(InstallSession, InstallingLooksByBoardLine)
 {
     const struct {
         const wchar_t* boardStatus;
         bool strip;
         const wchar_t* shot;
-    } looks[] = {{L"2", false, L"installing_overlay.png"}, {L"4", true, L"installing_strip_boardline4.png"},
-                 {L"5", true, L"installing_strip_boardline5.png"}};
+        const wchar_t* adSet;
+        const wchar_t* adFolder;
+    } looks[] = {{L"2", false, L"installing_overlay.png", L"Demo", L"Advertisement\\"},
+                 {L"4", true, L"installing_strip_boardline4.png", L"QO", L"Layout\\QO\\Advertisement\\"},
+                 {L"5", true, L"installing_strip_boardline5.png", L"QO", L"Layout\\QO\\Advertisement\\"}};
     for (const auto& look : looks) {
         SCOPED_TRACE(testing::Message() << "board status " << look.boardStatus);
         DiscFolder disc;
         ASSERT_TRUE(disc.CopyDemoDisc());
         ASSERT_TRUE(disc.WriteIni(L"ACPIWMI.ini", L"ACPIWMI", L"BoardStatus", look.boardStatus));
+        ASSERT_TRUE(disc.WriteIni(L"LayoutCfg.ini", L"Advertisement", L"Current", look.adSet));
         SessionItem slow{L"Session Slow"};
         slow.installMs = 30000;
         SessionCatalogue catalogue({slow, {L"Session Audio"}});
@@ -434,6 +439,13 @@ TEST(InstallSession, InstallingLooksByBoardLine)
         const HWND background = GetParent(GetParent(InstallingPercentText(program.Pid())));
         ASSERT_NE(background, nullptr);
         EXPECT_TRUE(IsWindowVisible(background));
+        // The browser's text is the page on show (set once it stands in for the missing engine):
+        // the first advert of the layout's own set.
+        const HWND browser = FindWindowExW(background, nullptr, L"#32770", nullptr);
+        std::wstring page;
+        for (const ULONGLONG until = GetTickCount64() + 3000; page.empty() && GetTickCount64() < until; Sleep(50))
+            page = WindowText::Text(browser);
+        EXPECT_EQ(page, disc.Path(std::wstring(look.adFolder) + L"Installing\\Images\\English\\AppCenter.png"));
         const ULONGLONG end = GetTickCount64() + 4000;
         while (IsWindowVisible(background) && GetTickCount64() < end)
             Sleep(50);

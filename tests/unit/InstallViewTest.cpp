@@ -13,6 +13,7 @@
 #include "ui/CProgressClipDlg.h"
 #include "ui/CWebBroswerDlg.h"
 #include "ui/WindowMessages.h"
+#include "ui/framework/GdiplusImage.h"
 
 namespace {
 
@@ -318,13 +319,30 @@ TEST_F(InstallViewTest, BrowserStandsInWithAPagesFirstPictureAndFollowsTheLastNa
     PumpMessages(100);
     RECT shown{};
     GetWindowRect(*browser, &shown);
+    // The advert is drawn at the browser's size: it stands at (0, 0) unscaled, pixel for pixel.
+    const GdiplusImage picture = GdiplusImage::FromFile(skin.dir / L"Ads\\Installing\\Images\\English\\AppCenter.png");
+    ASSERT_TRUE(picture);
+    ASSERT_EQ(picture.Size().cx, 1019);
+    ASSERT_EQ(picture.Size().cy, 546);
+    HBITMAP bitmap = picture.ToPremultipliedBitmap();
+    ASSERT_NE(bitmap, nullptr);
     HDC screen = GetDC(nullptr);
-    // The picture (640 x 300) fills the width; its orange band lies across the middle.
-    const COLORREF middle = GetPixel(screen, shown.left + 500, shown.top + 273);
-    const COLORREF top = GetPixel(screen, shown.left + 500, shown.top + 10);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    bool differsFromBackdrop = false;
+    for (const POINT at : {POINT{60, 10}, POINT{500, 273}, POINT{200, 380}, POINT{800, 300}, POINT{1000, 530}}) {
+        const COLORREF want = GetPixel(memory, at.x, at.y);
+        const COLORREF got = GetPixel(screen, shown.left + at.x, shown.top + at.y);
+        EXPECT_NEAR(GetRValue(got), GetRValue(want), 3) << at.x << "," << at.y;
+        EXPECT_NEAR(GetGValue(got), GetGValue(want), 3) << at.x << "," << at.y;
+        EXPECT_NEAR(GetBValue(got), GetBValue(want), 3) << at.x << "," << at.y;
+        differsFromBackdrop = differsFromBackdrop || want != RGB(18, 20, 25);
+    }
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
     ReleaseDC(nullptr, screen);
-    EXPECT_GT(GetRValue(middle), 200) << std::hex << middle;
-    EXPECT_EQ(top, RGB(18, 20, 25));
+    EXPECT_TRUE(differsFromBackdrop) << "the samples tell the picture from the empty browser";
     // A page without a picture shows the plain backdrop, and says so by its text.
     browser->Navigate(blank);
     EXPECT_TRUE(Waits(CWebBroswerDlg::kLoadWaitMs + 1500, [&] { return browser->GetWindowText() == blank; }));

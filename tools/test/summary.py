@@ -4,7 +4,7 @@ import pathlib
 import sys
 import xml.etree.ElementTree as ET
 
-EXPECTED = ["native_tests", "unit_tests", "e2e_tests", "e2e_display_small", "e2e_display_desktop"]
+EXPECTED = ["native_tests", "demo_tests", "unit_tests", "e2e_tests", "e2e_display_small", "e2e_display_desktop"]
 
 
 def main(folder: str) -> int:
