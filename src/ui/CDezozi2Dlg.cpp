@@ -360,7 +360,7 @@ void CDezozi2Dlg::OnDeferredInit()
     // The title first and the recovery exception in the same step: the
     // enabled buttons tell the user (and a watching script) it is ready.
     PlaceTitle();
-    const uint32_t mode = m_controller ? m_controller->RunMode : 0;
+    const uint32_t mode = m_controller ? m_controller->RunMode.load() : 0;
     EnableMainButtons(true, (mode & MODE_RECOVERY) != 0);
     if (!outcome.catalogueRead && Unattended() && m_session) {
         LogError(m_log, L"[OnDeferredInit] The setup catalogue could not be read: nothing is installed");
@@ -526,7 +526,7 @@ void CDezozi2Dlg::FollowMainWindow()
         ::OutputDebugStringW(L"m_dlgShadow: Position change\n");
         m_dlgShadow->MoveWindow(window);
     }
-    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    const int tab = m_controller ? m_controller->CurrentTab.load() : -1;
     if (!m_highlightSliding && m_dlgMainHighlight && tab >= 0 && tab < MainLayout::kTabCount) {
         RECT bar = HighlightRectFor(tab);
         if (m_dlgMainHighlight->GetWindowRect(&rect) && (rect.left != bar.left || rect.top != bar.top)) {
@@ -604,7 +604,7 @@ void CDezozi2Dlg::RelayoutForResolution()
     if (InstallMask)
         InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
     PlaceViewPopups();
-    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    const int tab = m_controller ? m_controller->CurrentTab.load() : -1;
     if (m_dlgMainHighlight && tab >= 0 && tab < MainLayout::kTabCount) {
         m_highlightTarget = HighlightRectFor(tab);
         m_dlgMainHighlight->MoveWindow(m_highlightTarget);
