@@ -48,6 +48,10 @@ HWND StartLoading(MainWindowProbe& program, const DiscFolder& disc, const wchar_
     if (!program.Start(disc, arguments))
         return nullptr;
     HWND window = program.WaitVisible(kVisibleTimeout);
+    // The worker shows the window first and its loading picture right after.
+    const ULONGLONG end = GetTickCount64() + 5000;
+    while (window && !program.LoadingVisible() && GetTickCount64() < end)
+        Sleep(20);
     EXPECT_TRUE(window && program.LoadingVisible()) << "not loading";
     return window;
 }
