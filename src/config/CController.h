@@ -71,14 +71,15 @@ public:
     StyleSheet* GetStyleSheet() const { return m_styleSheet.get(); }
     Logger* GetLog() const { return m_log; }
 
-    // Start-up fields.
-    uint32_t RunMode = 0;
-    int RoundFlag = 0;
+    // Start-up fields. RunMode, RoundFlag, CurrentTab and MainWnd are read
+    // by the run's worker while the window's thread writes them.
+    std::atomic<uint32_t> RunMode{0};
+    std::atomic<int> RoundFlag{0};
     int DebugFlag = 0;
     std::atomic<int> InstallState{-1}; // 0 while a run is active
-    int CurrentTab = -1;
+    std::atomic<int> CurrentTab{-1};
     // The main window (an HWND) while it exists; the engine posts to it.
-    struct HWND__* MainWnd = nullptr;
+    std::atomic<struct HWND__*> MainWnd{nullptr};
 
     // Layout fields.
     std::wstring LayoutPathText;

@@ -16,22 +16,35 @@ EulaCatalog::EulaCatalog(const CController& controller, std::wstring programFold
 
 std::vector<EulaEntry> EulaCatalog::GetEulaList(bool offersOnly) const
 {
-    return Read(true, true, offersOnly);
+    return Read(true, offersOnly ? Match::PendingOffers : Match::Items);
+}
+
+std::vector<EulaEntry> EulaCatalog::GetOfferLicences() const
+{
+    return Read(true, Match::Offers);
 }
 
 std::vector<EulaEntry> EulaCatalog::GetEulaCatalog() const
 {
-    return Read(false, false, false);
+    return Read(false, Match::Any);
 }
 
 bool EulaCatalog::MatchEulaToItems(const std::wstring& name, bool offersOnly) const
 {
-    if (OfferRules::IsOfferLicence(name) != offersOnly)
+    return Matches(name, offersOnly ? Match::PendingOffers : Match::Items);
+}
+
+bool EulaCatalog::Matches(const std::wstring& name, Match match) const
+{
+    if (match == Match::Any)
+        return true;
+    const bool offers = match == Match::PendingOffers || match == Match::Offers;
+    if (OfferRules::IsOfferLicence(name) != offers)
         return false;
     const std::wstring wanted = UpperText(name);
     for (const auto& sw : m_controller.Items.Items()) {
         const SetupItem& item = sw->Item();
-        if (offersOnly && (!item.Selected || item.Doned))
+        if (match == Match::PendingOffers && (!item.Selected || item.Doned))
             continue;
         if (UpperText(item.Path).find(wanted) != std::wstring::npos)
             return true;
@@ -39,7 +52,7 @@ bool EulaCatalog::MatchEulaToItems(const std::wstring& name, bool offersOnly) co
     return false;
 }
 
-std::vector<EulaEntry> EulaCatalog::Read(bool useExecute, bool filter, bool offersOnly) const
+std::vector<EulaEntry> EulaCatalog::Read(bool useExecute, Match match) const
 {
     std::vector<EulaEntry> list;
     const std::wstring setFolder = CatalogSetFolder::Find(m_programFolder, CatalogSetFolder::Kind::Eula);
@@ -66,7 +79,7 @@ std::vector<EulaEntry> EulaCatalog::Read(bool useExecute, bool filter, bool offe
             if (!execute.empty())
                 entry.FilePath = OfferRules::IsWebAddress(execute) ? execute : folder + execute;
         }
-        if (filter && !MatchEulaToItems(entry.EulaName, offersOnly))
+        if (!Matches(entry.EulaName, match))
             continue;
         list.push_back(std::move(entry));
     }

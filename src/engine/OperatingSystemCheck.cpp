@@ -6,7 +6,7 @@
 #include "services/ProgramLaunch.h"
 #include "ui/WindowMessages.h"
 
-bool CheckOperatingSystem(const std::wstring& parameters, HWND mainWindow)
+bool CheckOperatingSystem(const std::wstring& parameters, HWND mainWindow, HANDLE stopEvent)
 {
     const std::wstring program = ExeFolder() + L"OvSetup.exe";
     if (GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES) {
@@ -20,7 +20,14 @@ bool CheckOperatingSystem(const std::wstring& parameters, HWND mainWindow)
         return true;
     }
     HANDLE process = static_cast<HANDLE>(launch.process);
-    WaitForSingleObject(process, INFINITE);
+    HANDLE waits[] = {process, stopEvent};
+    const DWORD waited = WaitForMultipleObjects(stopEvent ? 2 : 1, waits, FALSE, INFINITE);
+    if (waited != WAIT_OBJECT_0) {
+        // Asked to stop (or the wait failed): the user is not kept waiting for it.
+        OutputDebugStringW(L"OvSetup.exe is left to end on its own");
+        CloseHandle(process);
+        return true;
+    }
     DWORD code = 1;
     const bool read = GetExitCodeProcess(process, &code) != FALSE;
     CloseHandle(process);

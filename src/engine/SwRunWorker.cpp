@@ -53,7 +53,7 @@ void SwRunWorker::RequestStop()
     m_stop.Request();
 }
 
-bool SwRunWorker::Wait(unsigned milliseconds)
+bool SwRunWorker::Wait(unsigned milliseconds, bool paint)
 {
     if (!m_thread)
         return true;
@@ -63,11 +63,17 @@ bool SwRunWorker::Wait(unsigned milliseconds)
         // for the window's own loop.
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        // Bounded: a window that never validates would repaint for ever.
+        for (int i = 0; paint && i < kPaintsPerWake &&
+                        PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT);
+             ++i)
+            DispatchMessageW(&msg);
         const ULONGLONG spent = GetTickCount64() - start;
         const DWORD left = milliseconds == INFINITE ? INFINITE
                            : spent >= milliseconds  ? 0
                                                     : static_cast<DWORD>(milliseconds - spent);
-        const DWORD woke = MsgWaitForMultipleObjects(1, &m_thread, FALSE, left, QS_SENDMESSAGE);
+        const DWORD woke =
+            MsgWaitForMultipleObjects(1, &m_thread, FALSE, left, paint ? QS_SENDMESSAGE | QS_PAINT : QS_SENDMESSAGE);
         if (woke == WAIT_OBJECT_0)
             break;
         if (woke != WAIT_OBJECT_0 + 1)

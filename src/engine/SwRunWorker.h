@@ -24,7 +24,8 @@ public:
     // True when the thread has ended (its handle is closed then) or none was
     // started. Messages sent to the calling thread's windows are handled
     // meanwhile: the worker may be waiting inside one (the restart notice).
-    bool Wait(unsigned milliseconds);
+    // With paint, the calling thread's windows also repaint meanwhile.
+    bool Wait(unsigned milliseconds, bool paint = false);
     bool IsRunning();
     // How the last thread ended: kRunCompleted or kRunStopped, set once Wait
     // has seen it end. Neither is 0 or 1, so that a thread ended from outside
@@ -32,6 +33,7 @@ public:
     unsigned long ExitCode() const { return m_exitCode; }
     static constexpr unsigned long kRunCompleted = 0x5200;
     static constexpr unsigned long kRunStopped = 0x5201;
+    static constexpr int kPaintsPerWake = 64;
 
     // The bodies, also callable on the calling thread (which then stops only
     // at a stop bound to it).

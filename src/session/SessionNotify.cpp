@@ -12,7 +12,7 @@ namespace {
 
 HWND MainWindow(const CController& controller)
 {
-    HWND wnd = reinterpret_cast<HWND>(controller.MainWnd);
+    HWND wnd = controller.MainWnd.load();
     return wnd != nullptr && IsWindow(wnd) ? wnd : nullptr;
 }
 

@@ -148,6 +148,10 @@ BOOL CDezozi2Dlg::OnInitDialog()
         ::OutputDebugStringW(L"========Reload UI Dialog========\n");
     if (m_controller)
         m_session = std::make_unique<InstallSession>(*m_controller, *this, m_log);
+    // Drags during loading move the pop-ups from here.
+    RECT placed{};
+    GetWindowRect(&placed);
+    m_lastPosition = POINT{placed.left, placed.top};
     StartStartupWorker();
     int width = 0;
     int height = 0;
@@ -352,7 +356,6 @@ void CDezozi2Dlg::OnDeferredInit()
     if (m_controller)
         m_controller->InstallState = -1;
     const StartupWorker::Outcome outcome = m_startup ? m_startup->Result() : StartupWorker::Outcome{};
-    m_lastPosition = outcome.lastPosition;
     if (m_dlgMainHighlight)
         m_dlgMainHighlight->ShowWindow(SW_SHOWNA);
     if (m_dlgLoading)
@@ -360,7 +363,7 @@ void CDezozi2Dlg::OnDeferredInit()
     // The title first and the recovery exception in the same step: the
     // enabled buttons tell the user (and a watching script) it is ready.
     PlaceTitle();
-    const uint32_t mode = m_controller ? m_controller->RunMode : 0;
+    const uint32_t mode = m_controller ? m_controller->RunMode.load() : 0;
     EnableMainButtons(true, (mode & MODE_RECOVERY) != 0);
     if (!outcome.catalogueRead && Unattended() && m_session) {
         LogError(m_log, L"[OnDeferredInit] The setup catalogue could not be read: nothing is installed");
@@ -526,7 +529,7 @@ void CDezozi2Dlg::FollowMainWindow()
         ::OutputDebugStringW(L"m_dlgShadow: Position change\n");
         m_dlgShadow->MoveWindow(window);
     }
-    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    const int tab = m_controller ? m_controller->CurrentTab.load() : -1;
     if (!m_highlightSliding && m_dlgMainHighlight && tab >= 0 && tab < MainLayout::kTabCount) {
         RECT bar = HighlightRectFor(tab);
         if (m_dlgMainHighlight->GetWindowRect(&rect) && (rect.left != bar.left || rect.top != bar.top)) {
@@ -585,7 +588,9 @@ bool CDezozi2Dlg::OnTimer(UINT_PTR id)
 void CDezozi2Dlg::WatchResolution()
 {
     std::string report;
-    if (m_resolutionWatch.Observe(::GetSystemMetrics(SM_CXMAXIMIZED), ::GetSystemMetrics(SM_CYMAXIMIZED), report)) {
+    // The screen's size, not the maximised size: that one is the work area,
+    // which a moved or resized task bar changes without a new resolution.
+    if (m_resolutionWatch.Observe(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), report)) {
         ::OutputDebugStringA(report.c_str());
         RelayoutForResolution();
     }
@@ -604,7 +609,7 @@ void CDezozi2Dlg::RelayoutForResolution()
     if (InstallMask)
         InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
     PlaceViewPopups();
-    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    const int tab = m_controller ? m_controller->CurrentTab.load() : -1;
     if (m_dlgMainHighlight && tab >= 0 && tab < MainLayout::kTabCount) {
         m_highlightTarget = HighlightRectFor(tab);
         m_dlgMainHighlight->MoveWindow(m_highlightTarget);
@@ -733,7 +738,10 @@ int CDezozi2Dlg::ShowPopupMessage(const std::wstring& text, int type)
     CPopupDlg popup(this);
     popup.m_message = text;
     popup.m_type = type;
+    CPopupDlg* outer = m_openMessage;
+    m_openMessage = &popup;
     INT_PTR answer = popup.DoModal();
+    m_openMessage = outer;
     mask->PostMessage(WM_CLOSE);
     return answer == 1 || answer == 2 ? static_cast<int>(answer) : 0;
 }
@@ -744,30 +752,35 @@ void CDezozi2Dlg::OpenInstallingView()
     m_zOrderKeeper.Clear();
     InstallMask.reset(new CMaskDlg());
     InstallMask->SetOpacity(55);
-    if (!InstallMask->Create(this)) {
+    if (InstallMask->Create(this)) {
+        InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
+    } else {
+        // Undimmed rather than no view: without it the run never ends visibly.
+        LogError(m_log, L"[OpenInstallingView] The mask was not created (%u): the view opens without it",
+                 ::GetLastError());
         InstallMask.reset();
-        return;
     }
-    InstallMask->MoveWindow(ScreenRect(MainLayout::kInstallMask));
     CInstallBgDlg::Retire(std::move(m_dlgInstallBg));
     m_dlgInstallBg = CreateModeless<CInstallBgDlg>(this);
     if (m_dlgInstallBg)
         m_dlgInstallBg->MoveWindow(ScreenRect(MainLayout::kInstallBackground));
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (VerifyInstallPlacement()) {
-            InstallMask->ShowWindow(SW_SHOWNA);
+            if (InstallMask)
+                InstallMask->ShowWindow(SW_SHOWNA);
             if (m_dlgInstallBg)
                 m_dlgInstallBg->ShowWindow(SW_SHOWNA);
             break;
         }
         ::OutputDebugStringW(L"========Reload Installbg Dialog========\n");
     }
-    // Bottom to top; the list's row highlight joins the chain with its view.
-    if (m_dlgMainHighlight)
-        m_zOrderKeeper.Add(m_dlgMainHighlight->m_hWnd);
-    m_zOrderKeeper.Add(InstallMask->m_hWnd);
-    if (m_dlgInstallBg)
-        m_zOrderKeeper.Add(m_dlgInstallBg->m_hWnd);
+    // Bottom to top (the list itself is a child: stacked with this window).
+    CWnd* chain[] = {m_dlgMainHighlight.get(), m_lists.Upper() ? m_lists.Upper()->Highlight() : nullptr,
+                     InstallMask.get(), m_dlgInstallBg.get()};
+    for (CWnd* window : chain) {
+        if (window && window->m_hWnd)
+            m_zOrderKeeper.Add(window->m_hWnd);
+    }
     m_zOrderKeeper.Start();
 }
 
@@ -853,8 +866,18 @@ void CDezozi2Dlg::OnCancel()
         if (answer == 2)
             return;
     }
+    m_closing = true;
+    // Not kept waiting for a pre-check that takes long: it ends on its own.
+    if (m_startup)
+        m_startup->RequestStop();
     CloseInstallingView();
     CDialogEx::OnCancel();
+}
+
+void CDezozi2Dlg::OnOK()
+{
+    // Enter on the window itself: only Esc and the close button end it.
+    LogDebug(m_log, L"[OnOK] Enter is not a close");
 }
 
 void CDezozi2Dlg::DispatchToSession(UINT msg, int value)
@@ -946,6 +969,7 @@ void CDezozi2Dlg::HideUpperToolTip()
 
 bool CDezozi2Dlg::OnDestroy()
 {
+    m_closing = true;
     if (m_session)
         m_exitCode = m_session->ExitCode();
     KillTimer(kSlideTimer);
@@ -975,7 +999,11 @@ LRESULT CDezozi2Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
             reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
         break;
     case MSG_DEFERRED_INIT:
-        OnDeferredInit();
+        // A start-up that ends while the window closes (the wait for the
+        // worker dispatches messages) must not bring up the first tab or a
+        // question nobody will answer.
+        if (!m_closing)
+            OnDeferredInit();
         return 0;
     case MSG_QUIT_APP:
         if (Unattended() && m_session)
@@ -983,6 +1011,14 @@ LRESULT CDezozi2Dlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         else
             ::PostQuitMessage(0);
         return 0;
+    case WM_KEYDOWN:
+        // An Esc that reaches this window under its open message answers
+        // the message, as an Esc on the message itself would.
+        if (wParam == VK_ESCAPE && m_openMessage && m_openMessage->m_hWnd) {
+            m_openMessage->PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return 0;
+        }
+        break;
     case MSG_LIST_HOVER:
         m_lists.OnListHover(static_cast<int>(wParam));
         return 0;

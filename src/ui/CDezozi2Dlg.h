@@ -20,6 +20,7 @@ class CInstallBgDlg;
 class CLoadingDlg;
 class CManualDocDlg;
 class CMaskDlg;
+class CPopupDlg;
 class CShadowDlg;
 class CSpecialMaskDlg;
 class CSpecialDlg;
@@ -61,6 +62,7 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnCancel() override;
+    void OnOK() override;
     bool OnPaint() override;
     bool OnEraseBkgnd(HDC) override { return true; }
     bool OnTimer(UINT_PTR id) override;
@@ -156,6 +158,9 @@ private:
 
     std::atomic<bool> m_mayShow{false};
     bool m_installing = false;
+    bool m_closing = false;
+    // The message ShowPopupMessage has open, while it is open.
+    CPopupDlg* m_openMessage = nullptr;
     int m_subDialogType = 0;
     int m_listMode = -1;
     int m_selectedTab = -1;

@@ -4,6 +4,7 @@
 #include "config/CLanguage.h"
 #include "config/EulaCatalog.h"
 #include "resource.h"
+#include "services/TextCase.h"
 #include "ui/AppContext.h"
 #include "ui/LinkOpener.h"
 #include "ui/framework/CPaintDC.h"
@@ -72,9 +73,11 @@ void CGoogleEulaDlg::SetupExtraControls()
     ::SetWindowTextW(GetDlgItem(IDC_POPUP_TITLE), Translate(L"View End User License Agreements (EULA)").c_str());
     CreateTexts();
 
-    m_licences = m_controller ? EulaCatalog(*m_controller, m_programFolder).GetEulaList(true)
-                              : std::vector<EulaEntry>();
-    if (m_licences.empty()) {
+    const bool pending = m_controller && !EulaCatalog(*m_controller, m_programFolder).GetEulaList(true).empty();
+    // The links open their own offer's licence, ticked or not.
+    if (m_controller)
+        m_offerLicences = EulaCatalog(*m_controller, m_programFolder).GetOfferLicences();
+    if (!pending) {
         LogInfo(m_log, L"[SetupExtraControls] No licence of the offers: nothing to agree to");
         EndDialog(1);
     }
@@ -199,10 +202,16 @@ void CGoogleEulaDlg::OnPopupMouseMove(UINT, int x, int y)
     ::SetCursor(::LoadCursorW(nullptr, overLink ? IDC_HAND : IDC_ARROW));
 }
 
-void CGoogleEulaDlg::OpenLicence(size_t index) const
+void CGoogleEulaDlg::OpenLicence(const wchar_t* offer) const
 {
-    if (index < m_licences.size() && !m_licences[index].FilePath.empty())
-        LinkOpener::OpenLink(m_licences[index].FilePath);
+    for (const EulaEntry& licence : m_offerLicences) {
+        if (UpperText(licence.EulaName).find(offer) == std::wstring::npos)
+            continue;
+        if (!licence.FilePath.empty())
+            LinkOpener::OpenLink(licence.FilePath);
+        return;
+    }
+    LogInfo(m_log, L"[OnPopupButtonDown] No licence of the offer %s", offer);
 }
 
 void CGoogleEulaDlg::OnPopupButtonDown(UINT, int x, int y)
@@ -214,13 +223,13 @@ void CGoogleEulaDlg::OnPopupButtonDown(UINT, int x, int y)
     switch (m_offerKind) {
     case 1:
         if (first)
-            OpenLicence(0);
+            OpenLicence(kChromeOffer);
         else if (second)
             LinkOpener::OpenLink(kBrowserPrivacyPage);
         break;
     case 2:
         if (first)
-            OpenLicence(1);
+            OpenLicence(kToolbarOffer);
         else if (second)
             LinkOpener::OpenLink(kGooglePrivacyPage);
         break;
@@ -228,8 +237,8 @@ void CGoogleEulaDlg::OnPopupButtonDown(UINT, int x, int y)
         if (first) {
             LinkOpener::OpenLink(kToolbarHelpPage);
         } else if (second) {
-            OpenLicence(0);
-            OpenLicence(1);
+            OpenLicence(kChromeOffer);
+            OpenLicence(kToolbarOffer);
         }
         break;
     default:
@@ -250,12 +259,12 @@ void CGoogleEulaDlg::OnPopupCommand(int id)
             return;
         if (m_offerKind == 1 || m_offerKind == 3) {
             if (!Ticked(m_firstBox))
-                m_controller->DeselectOfferItem(L"CHROME");
+                m_controller->DeselectOfferItem(kChromeOffer);
         }
         if (m_offerKind == 2 && !Ticked(m_firstBox))
-            m_controller->DeselectOfferItem(L"TOOLBAR");
+            m_controller->DeselectOfferItem(kToolbarOffer);
         if (m_offerKind == 3 && !Ticked(m_secondBox))
-            m_controller->DeselectOfferItem(L"TOOLBAR");
+            m_controller->DeselectOfferItem(kToolbarOffer);
         return;
     case kBackButton:
         EndDialog(2);

@@ -29,6 +29,9 @@ public:
     static constexpr const wchar_t* kBrowserPrivacyPage = L"https://www.google.com/chrome/privacy/";
     static constexpr const wchar_t* kGooglePrivacyPage = L"https://policies.google.com/privacy";
     static constexpr const wchar_t* kToolbarHelpPage = L"https://support.google.com/toolbar/";
+    // The offers' names in item paths and licence names.
+    static constexpr const wchar_t* kChromeOffer = L"CHROME";
+    static constexpr const wchar_t* kToolbarOffer = L"TOOLBAR";
 
 protected:
     void GetPopupSize(int& width, int& height) override;
@@ -47,7 +50,8 @@ private:
     void CreateTexts();
     LOGFONTW TextFont(const OfferEulaLayout::Style& style) const;
     bool Ticked(HWND box) const;
-    void OpenLicence(size_t index) const;
+    // The first offer licence named after the offer (upper case).
+    void OpenLicence(const wchar_t* offer) const;
     const OfferEulaLayout::Piece* PieceOf(int id) const;
 
     ScopedLogger m_log{L"CGoogleEulaDlg"};
@@ -61,5 +65,5 @@ private:
     OfferEulaLayout::Layout m_layout;
     // One font per piece, in the pieces' order.
     std::vector<std::unique_ptr<CFont>> m_fonts;
-    std::vector<EulaEntry> m_licences;
+    std::vector<EulaEntry> m_offerLicences;
 };

@@ -60,7 +60,7 @@ void CManualDocDlg::BuildRows()
     std::vector<ManualRows::Source> sources;
     m_descriptions.clear();
     std::vector<std::wstring> titles;
-    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    const int tab = m_controller ? m_controller->CurrentTab.load() : -1;
     if (m_controller) {
         for (const auto& sw : m_controller->Items.Items()) {
             const SetupItem& item = sw->Item();

@@ -222,7 +222,7 @@ bool CPopupListDlg::OnLButtonUp(UINT, POINT)
     if (m_hoveredRow >= 0 && m_hoveredRow < static_cast<int>(m_rows.size())) {
         // The item's setup runs on the main window's single-item worker.
         const int itemNo = m_rows[static_cast<size_t>(m_hoveredRow)]->Item().ItemNo;
-        HWND main = m_controller ? m_controller->MainWnd : nullptr;
+        HWND main = m_controller ? m_controller->MainWnd.load() : nullptr;
         if (!main || !::PostMessageW(main, MSG_INSTALL_SINGLE, static_cast<WPARAM>(itemNo), 0))
             LogError(m_log, L"[OnLButtonUp] MSG_INSTALL_SINGLE for item %d not posted", itemNo);
     }

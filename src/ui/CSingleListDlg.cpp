@@ -105,7 +105,7 @@ void CSingleListDlg::SetUpTexts()
     HWND title = GetDlgItem(IDC_SINGLELIST_TITLE);
     ::MoveWindow(title, 17, 5, 600, 22, TRUE);
     ::SetWindowTextW(title, Translate(m_kind.manual ? L"Manual Installation" : L"Automatic Installation").c_str());
-    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    const int tab = m_controller ? m_controller->CurrentTab.load() : -1;
     for (const HeaderPlace& place : kHeaders) {
         HWND header = GetDlgItem(place.id);
         ::MoveWindow(header, place.x, place.y, place.width, place.height, TRUE);
@@ -208,8 +208,8 @@ int CSingleListDlg::RebuildRows()
     if (m_host)
         m_host->List().SendMessage(WM_SETREDRAW, FALSE);
     m_needInstall = 0;
-    const uint32_t mode = m_controller ? m_controller->RunMode : 0;
-    const int tab = m_controller ? m_controller->CurrentTab : -1;
+    const uint32_t mode = m_controller ? m_controller->RunMode.load() : 0;
+    const int tab = m_controller ? m_controller->CurrentTab.load() : -1;
     for (int row = 0; row < m_rows.TotalRows(); ++row) {
         if (m_rows.IsHeading(row)) {
             const bool offers = row == m_rows.OfferHeadingRow();
@@ -475,10 +475,17 @@ void CSingleListDlg::ScrollHostLines(int lines)
     m_host->List().VerticalBar().UpdateThumbPosition();
 }
 
+int CSingleListDlg::LastFirstRow() const
+{
+    const int last = m_rows.TotalRows() - m_kind.rowsPerPage;
+    return last > 0 ? last : 0;
+}
+
 void CSingleListDlg::ScrollFirstRowTo(int first)
 {
     // The host's list is the scroll model: moved along, so that its bar and
     // its next report agree with the rows shown.
+    first = first < 0 ? 0 : first > LastFirstRow() ? LastFirstRow() : first;
     const int lines = first - m_firstVisible;
     m_firstVisible = first;
     ScrollHostLines(lines);
@@ -740,6 +747,12 @@ void CSingleListDlg::OnFirstRow(int row)
     // The bar reports its row at every paint of the host's list; repainting
     // for an unchanged row would bring the next report, without end.
     row = row < 0 ? 0 : row;
+    if (row > LastFirstRow()) {
+        // The host's list went past the last page (its own page size can
+        // differ for a moment): it comes back, and reports again.
+        ScrollHostLines(LastFirstRow() - row);
+        return;
+    }
     if (row == m_firstVisible)
         return;
     m_firstVisible = row;

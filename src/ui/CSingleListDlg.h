@@ -114,6 +114,8 @@ private:
     void ScrollHostLines(int lines);
     // Shows rows from this one on, the host's list moved with them.
     void ScrollFirstRowTo(int first);
+    // The first row that shows the last full page.
+    int LastFirstRow() const;
     std::vector<const struct SetupItem*> NormalRecords() const;
 
     ListKind m_kind;

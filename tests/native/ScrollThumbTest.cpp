@@ -22,34 +22,58 @@ TEST(ScrollThumb, NoRangeKeepsTheThumbOnTopAndTheRowAtZero)
     EXPECT_EQ(thumb.FromScroll(0, 0), -1);
     EXPECT_EQ(thumb.FromScroll(3, -1), -1);
     EXPECT_EQ(thumb.DragRows(100, 0, 0), 0);
-    EXPECT_EQ(thumb.FirstRow(0, 15, 100), 0);
-    EXPECT_EQ(thumb.FirstRow(1, 15, 100), 0);
+    EXPECT_EQ(thumb.FirstRow(100, 0), 0);
+    EXPECT_EQ(thumb.FirstRow(100, -3), 0);
     // A thumb taller than the bar has no travel either.
     ScrollThumb tall(100, 150);
     EXPECT_EQ(tall.FromScroll(10, 39), -1);
-    EXPECT_EQ(tall.FirstRow(40, 15, 0), 0);
+    EXPECT_EQ(tall.FirstRow(0, 25), 0);
 }
 
-TEST(ScrollThumb, FirstRowIsRoundedAndClampedToTheRows)
+// The row the bar reports for a thumb it placed from the list is the list's
+// row again: 22 rows scrolled to 7 used to come back as 2, 16 rows at 1 as 0.
+TEST(ScrollThumb, FirstRowIsTheInverseOfFromScroll)
 {
-    ScrollThumb thumb(400, 150);
-    // (40 - 15) * 126 / 252 + 0.5 = 13
-    EXPECT_EQ(thumb.FirstRow(40, 15, 126), 13);
-    EXPECT_EQ(thumb.FirstRow(40, 15, 251), 25);
-    EXPECT_EQ(thumb.FirstRow(40, 15, -1), 0);
-    // A thumb past its stop never names a row beyond the last.
-    EXPECT_EQ(thumb.FirstRow(40, 0, 100000), 39);
+    struct Case {
+        int bar, thumb, rows;
+    };
+    for (const Case& c : {Case{465, 434, 16}, Case{465, 372, 22}, Case{465, 150, 40}, Case{400, 150, 40},
+                          Case{465, 150, 500}, Case{124, 50, 30}}) {
+        ScrollThumb thumb(c.bar, c.thumb);
+        const int range = ScrollThumb::ScrollRange(c.rows - 1, ScrollThumb::PageSize(c.rows - 1, 15));
+        ASSERT_EQ(range, c.rows - 15);
+        const int travel = c.bar - c.thumb + 2;
+        int previous = -1;
+        for (int row = 0; row <= range; ++row) {
+            const int position = thumb.FromScroll(row, range);
+            const int back = thumb.FirstRow(position, range);
+            if (travel >= range)
+                EXPECT_EQ(back, row) << c.rows << " rows, thumb " << c.thumb;
+            else // fewer pixels than rows: the pixel's first row, never a later one
+                EXPECT_EQ(thumb.FromScroll(back, range), position) << c.rows << " rows, row " << row;
+            EXPECT_LE(back, row);
+            EXPECT_GE(back, previous) << "rows follow the thumb downwards";
+            previous = back;
+        }
+        EXPECT_EQ(thumb.FromScroll(range, range), c.bar - c.thumb + 1) << "the last page: the bottom stop";
+        EXPECT_EQ(thumb.FirstRow(100000, range), range) << "past the stop: the last page";
+        EXPECT_EQ(thumb.FirstRow(-50, range), 0);
+    }
 }
 
 TEST(ScrollThumb, PageSizeAndDragging)
 {
-    EXPECT_EQ(ScrollThumb::PageSize(39, 15), 3);
-    EXPECT_EQ(ScrollThumb::PageSize(44, 15), 3);
-    EXPECT_EQ(ScrollThumb::PageSize(45, 15), 4);
+    // A page is the rows it shows, so the list stops at its last full page.
+    EXPECT_EQ(ScrollThumb::PageSize(39, 15), 15);
+    EXPECT_EQ(ScrollThumb::PageSize(9, 15), 10);
     EXPECT_EQ(ScrollThumb::PageSize(39, 0), 0);
+    EXPECT_EQ(ScrollThumb::ScrollRange(39, 15), 25);
+    EXPECT_EQ(ScrollThumb::ScrollRange(9, 10), 0);
+    EXPECT_EQ(ScrollThumb::ScrollRange(9, 0), 9);
     ScrollThumb thumb(400, 150);
-    // ratio 252 / 39 = 6.46: thumb at 128 stands for row 19, from row 5.
-    EXPECT_EQ(thumb.DragRows(128, 5, 39), 14);
+    // ratio 252 / 39 = 6.46: thumb at 128 stands for row 20 (ceil 19.96), from row 5.
+    EXPECT_EQ(thumb.DragRows(128, 5, 39), 15);
+    EXPECT_EQ(thumb.FromScroll(20, 39), 128);
     EXPECT_TRUE(thumb.InThumb(0, 128, 128));
     EXPECT_TRUE(thumb.InThumb(11, 277, 128));
     EXPECT_FALSE(thumb.InThumb(11, 278, 128));

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <memory>
 
 #include "DialogTemplate.h"
@@ -96,4 +99,97 @@ TEST(CSingleListDlg, RunTimeUpdatesFollowTheItemsAndThePopupsFollowTheWindow)
         list.DestroyWindow();
     }
     parent.DestroyWindow();
+}
+
+namespace {
+
+// A Driver list of that many rows (a heading and rows - 1 items) in a
+// parent placed as the main window.
+struct LongList {
+    explicit LongList(int rows)
+    {
+        skin.Write(L"Layout.ini", "[LISTDLG]\r\nList_Highlight_Color=RGB(0,92,185)\r\nList_Highlight_Alpha=40\r\n");
+        for (int n = 1; n < rows; ++n) {
+            SetupItem item;
+            item.ItemNo = n;
+            item.Title = L"Item " + std::to_wstring(n);
+            item.Path = L"Drivers\\Item";
+            skin.controller.Items.Append(std::make_unique<CSoftwareCtl>(item, nullptr, nullptr, false));
+        }
+        skin.controller.CurrentTab = 0;
+        parent.Create();
+        parent.SetWindowPos(nullptr, 100, 50, 1038, 678, SWP_NOZORDER);
+        list.Create(&parent);
+        list.MoveWindow(184, 49, 845, 590);
+        list.PlaceScrollHost();
+        PumpMessages(50);
+    }
+    ~LongList()
+    {
+        list.DestroyWindow();
+        parent.DestroyWindow();
+    }
+    int HostTop() { return static_cast<int>(list.ScrollHost()->List().SendMessage(LVM_GETTOPINDEX, 0, 0)); }
+    // The bar reports at the host list's paints, posted on this thread: done
+    // once nothing is left to dispatch.
+    static void Settle()
+    {
+        MSG msg;
+        for (int round = 0; round < 1000; ++round) {
+            bool any = false;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                any = true;
+                DispatchMessageW(&msg);
+            }
+            if (!any)
+                return;
+        }
+    }
+
+    TestSkin skin;
+    DialogTemplate owner{WS_POPUP | WS_VISIBLE, 600, 400};
+    CDialogEx parent{owner.Get()};
+    CSingleListDlg list{0};
+};
+
+} // namespace
+
+// Whatever scrolls the rows, the bar's next report names the same first
+// row: the installing row and the key row stay on screen.
+TEST(CSingleListDlg, RowsShownAndTheBarAgreeAfterEveryScroll)
+{
+    {
+        LongList view(22);
+        ASSERT_NE(view.list.ScrollHost(), nullptr);
+        view.list.MarkInstalling(21);
+        view.Settle();
+        EXPECT_EQ(view.list.FirstVisibleRow(), 7) << "row 21 at the bottom of the page";
+        EXPECT_EQ(view.HostTop(), 7);
+        EXPECT_EQ(view.list.ScrollHost()->List().VerticalBar().ThumbPosition(),
+                  view.list.ScrollHost()->List().VerticalBar().ClientSize().cy -
+                      view.list.ScrollHost()->m_thumbHeight + 1)
+            << "the last page: the thumb at its bottom stop";
+    }
+    {
+        LongList view(16);
+        for (int i = 0; i < 16; ++i)
+            view.list.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+        view.Settle();
+        EXPECT_EQ(view.list.FirstVisibleRow(), 1) << "the key row 15 in view";
+        EXPECT_EQ(view.HostTop(), 1);
+    }
+    {
+        LongList view(40);
+        view.list.ScrollHost()->ShowWindow(SW_SHOWNA);
+        for (int notch = 1; notch <= 30; ++notch) {
+            view.list.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+            view.Settle();
+            EXPECT_EQ(view.list.FirstVisibleRow(), std::min(notch, 25)) << "notch " << notch;
+            EXPECT_EQ(view.HostTop(), view.list.FirstVisibleRow()) << "notch " << notch;
+        }
+        view.list.MarkInstalling(3);
+        view.Settle();
+        EXPECT_EQ(view.list.FirstVisibleRow(), 3) << "up to the installing row";
+        EXPECT_EQ(view.HostTop(), 3);
+    }
 }

@@ -149,6 +149,19 @@ TEST_F(OfferConsentTest, ToolbarOfferWithoutPendingLicencesGoesOnAtOnce)
         EXPECT_EQ(opener.opened,
                   (std::vector<std::wstring>{Licence(L"Toolbar"), CGoogleEulaDlg::kGooglePrivacyPage}));
     }
+    // Only the toolbar is to be installed: its link still opens its own licence.
+    opener.opened.clear();
+    skin.controller.FindItem(1)->SetSwSelected(0);
+    {
+        CGoogleEulaDlg dialog(2);
+        dialog.SetProgramFolder(skin.dir.Path());
+        ModalScript script(dialog, {[&](HWND d) {
+                                        Click(d, Centre(dialog.LinkRects()[0]));
+                                        SendMessageW(GetDlgItem(d, IDCANCEL), BM_CLICK, 0, 0);
+                                    }});
+        EXPECT_EQ(dialog.DoModal(), 2);
+        EXPECT_EQ(opener.opened, (std::vector<std::wstring>{Licence(L"Toolbar")})) << "toolbar-only run";
+    }
     // Both offers installed already: nothing to agree to.
     skin.controller.FindItem(1)->SetDoned(1);
     skin.controller.FindItem(2)->SetSwSelected(0);

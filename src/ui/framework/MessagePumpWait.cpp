@@ -32,3 +32,26 @@ DWORD WaitPumpingMessages(HANDLE handle, DWORD timeoutMs)
         ::PostQuitMessage(quitCode);
     return result;
 }
+
+namespace {
+
+constexpr int kPaintsPerWake = 64;
+
+} // namespace
+
+void PauseAnswering(DWORD milliseconds)
+{
+    const ULONGLONG start = ::GetTickCount64();
+    for (;;) {
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        // Bounded: a window that never validates would repaint for ever.
+        for (int i = 0; i < kPaintsPerWake && ::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT); ++i)
+            ::DispatchMessageW(&msg);
+        const ULONGLONG spent = ::GetTickCount64() - start;
+        if (spent >= milliseconds)
+            return;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds - spent),
+                                    QS_SENDMESSAGE | QS_PAINT);
+    }
+}

@@ -6,3 +6,8 @@
 // caller's windows. WAIT_OBJECT_0 when signalled, WAIT_TIMEOUT, or
 // WAIT_FAILED; a WM_QUIT met on the way is put back in the queue.
 DWORD WaitPumpingMessages(HANDLE handle, DWORD timeoutMs);
+
+// A pause during which the calling thread still answers: messages sent to
+// it are handled and its windows repaint. Input and posted messages stay
+// queued for the window's own loop, so nothing new starts meanwhile.
+void PauseAnswering(DWORD milliseconds);

@@ -12,16 +12,26 @@
 
 StartupWorker::StartupWorker(CController* controller, const Windows& windows, std::atomic<bool>* mayShow)
     : m_controller(controller), m_windows(windows), m_mayShow(mayShow)
+    , m_stopEvent(::CreateEventW(nullptr, TRUE, FALSE, nullptr))
 {
 }
 
 StartupWorker::~StartupWorker()
 {
+    RequestStop();
+    if (m_thread) {
+        WaitPumpingMessages(m_thread, INFINITE);
+        ::CloseHandle(m_thread);
+    }
+    if (m_stopEvent)
+        ::CloseHandle(m_stopEvent);
+}
+
+void StartupWorker::RequestStop()
+{
     m_stop = true;
-    if (!m_thread)
-        return;
-    WaitPumpingMessages(m_thread, INFINITE);
-    ::CloseHandle(m_thread);
+    if (m_stopEvent)
+        ::SetEvent(m_stopEvent);
 }
 
 bool StartupWorker::Start()
@@ -50,9 +60,6 @@ DWORD WINAPI StartupWorker::ThreadProc(void* self)
 
 void StartupWorker::Run()
 {
-    RECT rect{};
-    ::GetWindowRect(m_windows.main, &rect);
-    m_outcome.lastPosition = POINT{rect.left, rect.top};
     if (m_mayShow)
         *m_mayShow = true;
     ::ShowWindow(m_windows.main, SW_SHOWNORMAL);
@@ -65,7 +72,7 @@ void StartupWorker::Run()
     const uint32_t mode = m_controller->RunMode;
     if (!(mode & MODE_CONTD) && !Stopping()) {
         const wchar_t* parameters = (mode & MODE_RECOVERY) ? L"-RECOVERY" : L"";
-        if (!CheckOperatingSystem(parameters, m_windows.main)) {
+        if (!CheckOperatingSystem(parameters, m_windows.main, m_stopEvent)) {
             // The program is quitting: nothing more to prepare.
             m_outcome.unsupportedSystem = true;
             return;

@@ -27,14 +27,13 @@ public:
         MainLayout::TabColumn column;
         bool hasSpecialAds = false;
         std::array<bool, MainLayout::kTabCount> hasItems{};
-        POINT lastPosition{};
         bool unsupportedSystem = false;
         bool catalogueRead = true;
     };
 
     StartupWorker(CController* controller, const Windows& windows, std::atomic<bool>* mayShow);
-    // Asks the thread to stop after its current step and waits for it,
-    // dispatching messages meanwhile (it may be inside a sent message).
+    // Asks the thread to stop and waits for it, dispatching messages
+    // meanwhile (it may be inside a sent message).
     ~StartupWorker();
     StartupWorker(const StartupWorker&) = delete;
     StartupWorker& operator=(const StartupWorker&) = delete;
@@ -43,6 +42,9 @@ public:
     // now rather than leave an invisible program. False in that case.
     bool Start();
     bool Running() const;
+    // The thread ends after its current step; a running pre-check is no
+    // longer waited for.
+    void RequestStop();
     const Outcome& Result() const { return m_outcome; }
 
 private:
@@ -55,6 +57,7 @@ private:
     Windows m_windows;
     std::atomic<bool>* m_mayShow;
     std::atomic<bool> m_stop{false};
+    HANDLE m_stopEvent = nullptr;
     HANDLE m_thread = nullptr;
     Outcome m_outcome;
 };

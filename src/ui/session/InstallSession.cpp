@@ -11,6 +11,7 @@
 #include "log/Logger.h"
 #include "services/ProcessKiller.h"
 #include "services/SystemRestart.h"
+#include "ui/framework/MessagePumpWait.h"
 #include "ui/session/PendingRestartStep.h"
 #include "ui/session/SessionRules.h"
 
@@ -240,14 +241,14 @@ void InstallSession::OnInstallingViewClosed()
         // Asked to stop, its setup ended, and waited for: never terminated.
         m_controller.RunWorker.RequestStop();
         KillProcessByName(kSetupLauncher);
-        if (!m_controller.RunWorker.Wait(kStopWaitMs))
+        if (!m_controller.RunWorker.Wait(kStopWaitMs, true))
             LogError(m_log, L"[WindowProc][MSG_INSTALLDLG_CLOSE] The run did not stop within %u ms", kStopWaitMs);
     }
     m_host.CloseInstallingView();
     m_host.ShowUpperInstallButton(true);
     m_controller.RunMode &= ~MODE_CONTD;
     m_controller.RoundFlag = 0;
-    ::Sleep(kSettleMs);
+    PauseAnswering(kSettleMs);
     KillProcessByName(kSetupLauncher);
     for (const auto& sw : m_controller.Items.Items())
         sw->GetCurrentVersion(1);

@@ -100,7 +100,8 @@ void CSkinVerticleScrollbar::UpdateThumbPosition()
         info = ReadScrollInfo(m_list);
     }
     Trace(L"[OVRA] [Dezozi2] [UpdateThumbPosition] GetScrollPos = %d \n", info.nPos);
-    m_thumbPosition = ScrollThumb(BarHeight(), m_thumbHeight).FromScroll(info.nPos, info.nMax);
+    m_thumbPosition = ScrollThumb(BarHeight(), m_thumbHeight)
+                          .FromScroll(info.nPos, ScrollThumb::ScrollRange(info.nMax, static_cast<int>(info.nPage)));
     LimitThumbPosition();
     Repaint();
 }
@@ -109,8 +110,10 @@ void CSkinVerticleScrollbar::LimitThumbPosition()
 {
     ScrollThumb thumb(BarHeight(), m_thumbHeight);
     m_thumbPosition = thumb.Limit(m_thumbPosition);
-    int rows = m_list ? static_cast<int>(::SendMessageW(m_list, LVM_GETITEMCOUNT, 0, 0)) : 0;
-    SendToListParent(kMsgScrollFirstRow, static_cast<WPARAM>(thumb.FirstRow(rows, m_pageDivisor, m_thumbPosition)));
+    // The list's own position: the owner's rows then always are the list's,
+    // whatever the thumb's pixels can stand for.
+    const int first = ReadScrollInfo(m_list).nPos;
+    SendToListParent(kMsgScrollFirstRow, static_cast<WPARAM>(first > 0 ? first : 0));
 }
 
 bool CSkinVerticleScrollbar::OnLButtonDown(UINT, POINT pt)
@@ -130,7 +133,8 @@ bool CSkinVerticleScrollbar::OnMouseMove(UINT, POINT pt)
         Trace(L"[OVRA] [Dezozi2] [OnMouseMove] nPos = %d nMax = %d \n", info.nPos, info.nMax);
         RECT row{LVIR_BOUNDS, 0, 0, 0};
         int rowHeight = ::SendMessageW(m_list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)) ? row.bottom - row.top : 0;
-        int rows = thumb.DragRows(thumb.Limit(m_thumbPosition), info.nPos, info.nMax);
+        int rows = thumb.DragRows(thumb.Limit(m_thumbPosition), info.nPos,
+                                  ScrollThumb::ScrollRange(info.nMax, static_cast<int>(info.nPage)));
         if (rows != 0 && rowHeight > 0)
             ::SendMessageW(m_list, LVM_SCROLL, 0, static_cast<LPARAM>(rowHeight) * rows);
         LimitThumbPosition();

@@ -6,15 +6,20 @@ int ScrollThumb::PageSize(int scrollMax, int divisor)
 {
     if (divisor <= 0 || scrollMax < 0)
         return 0;
-    return static_cast<int>((static_cast<long long>(scrollMax) + divisor) / divisor);
+    return std::min(divisor, scrollMax + 1);
 }
 
-int ScrollThumb::FromScroll(int scrollPos, int scrollMax) const
+int ScrollThumb::ScrollRange(int scrollMax, int page)
+{
+    return std::max(0, scrollMax - std::max(page, 1) + 1);
+}
+
+int ScrollThumb::FromScroll(int scrollPos, int scrollRange) const
 {
     // With no range there is nothing to stand for: the thumb rests on top.
-    if (scrollMax <= 0 || Travel() <= 0)
+    if (scrollRange <= 0 || Travel() <= 0)
         return Limit(kTop);
-    double ratio = static_cast<double>(Travel()) / scrollMax;
+    double ratio = static_cast<double>(Travel()) / scrollRange;
     return Limit(static_cast<int>(scrollPos * ratio) - 1);
 }
 
@@ -27,22 +32,22 @@ int ScrollThumb::Limit(int position) const
     return position;
 }
 
-int ScrollThumb::FirstRow(int itemCount, int divisor, int position) const
+int ScrollThumb::FirstRow(int position, int scrollRange) const
 {
-    if (itemCount <= 0 || Travel() <= 0)
+    if (scrollRange <= 0 || Travel() <= 0)
         return 0;
-    double row = static_cast<double>(itemCount - divisor) * position / Travel() + 0.5;
-    if (!(row > 0))
-        return 0;
-    return static_cast<int>(std::min<double>(row, itemCount - 1));
+    // FromScroll truncates s * travel / range: the smallest s that reaches
+    // position + 1 is the ceiling of the inverse.
+    const long long numerator = static_cast<long long>(Limit(position) + 1) * scrollRange;
+    const long long row = (numerator + Travel() - 1) / Travel();
+    return static_cast<int>(std::clamp<long long>(row, 0, scrollRange));
 }
 
-int ScrollThumb::DragRows(int position, int scrollPos, int scrollMax) const
+int ScrollThumb::DragRows(int position, int scrollPos, int scrollRange) const
 {
-    if (scrollMax <= 0 || Travel() <= 0)
+    if (scrollRange <= 0 || Travel() <= 0)
         return 0;
-    double ratio = static_cast<double>(Travel()) / scrollMax;
-    return static_cast<int>((position + 1) / ratio) - scrollPos;
+    return FirstRow(position, scrollRange) - scrollPos;
 }
 
 bool ScrollThumb::InThumb(int x, int y, int position) const
