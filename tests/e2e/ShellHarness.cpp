@@ -24,7 +24,12 @@ const char kLayoutCfg[] =
     "Special=Special\r\n"
     "[Advertisement]\r\n"
     "Current=Disc\r\n"
-    "Disc=Advertisement\r\n";
+    "Disc=Advertisement\r\n"
+    // Without it a row's tool tip, which reads the licence set whenever the
+    // pointer passes over the row, puts a message box over the window.
+    "[EULA]\r\n"
+    "Current=Disc\r\n"
+    "Disc=EULA\r\n";
 
 } // namespace
 
