@@ -10,7 +10,7 @@ public:
     // "debug" switch was given.
     static bool DebugWanted(int debugFlag);
     // Debug: level 4 to the debugger output. Otherwise: level 1 to
-    // <windowsDir>\Logs\Ov_DIZ.log, level 2 (ERROR lines too) in a run
+    // <windowsDir>\Logs\Ov_DIZ.log, level 3 (ERROR and WARN lines too) in a run
     // without a person, whose log is the only witness of what went wrong.
     // Names the root logger "ROOT", returns it.
     static Logger* Configure(bool debug, const std::wstring& windowsDir, bool unattended = false);
