@@ -154,7 +154,6 @@ int CInstallSw::Run()
     if (stopBy == WAIT_OBJECT_0 + 1 && m_item.InstallFinishType != 4)
         LogInfo(m_log, L"Install-TIMEOUT");
     LogInfo(m_log, L"Software Install Time: %lld/%d", elapsed, timeout);
-    LogExitCode();
     RecordEnd(stopBy, elapsed);
     Notify(EVENT_DETECT_END);
     Notify(EVENT_SUPPRESS_END);
@@ -196,6 +195,11 @@ void CInstallSw::RecordEnd(unsigned long stopBy, long long seconds)
     DWORD code = 0;
     HANDLE process = static_cast<HANDLE>(m_item.ProcessHandle);
     const bool read = process && GetExitCodeProcess(process, &code);
+    if (read && code == STILL_ACTIVE)
+        LogInfo(m_log, L"[Execute] Software No.[%d] %s: still running", m_item.ItemNo, m_item.Title.c_str());
+    else if (read)
+        LogInfo(m_log, L"[Execute] Software No.[%d] %s: %s", m_item.ItemNo, m_item.Title.c_str(),
+                RunRules::ExitCodeText(code).c_str());
     std::lock_guard<std::mutex> hold(m_resultLock);
     m_lastRun.started = true;
     m_lastRun.seconds = seconds;
@@ -217,19 +221,6 @@ void CInstallSw::SetRestartRequested()
 {
     std::lock_guard<std::mutex> hold(m_resultLock);
     m_lastRun.restartRequested = true;
-}
-
-void CInstallSw::LogExitCode()
-{
-    DWORD code = 0;
-    HANDLE process = static_cast<HANDLE>(m_item.ProcessHandle);
-    if (!process || !GetExitCodeProcess(process, &code))
-        return;
-    if (code == STILL_ACTIVE)
-        LogInfo(m_log, L"[Execute] Software No.[%d] %s: still running", m_item.ItemNo, m_item.Title.c_str());
-    else
-        LogInfo(m_log, L"[Execute] Software No.[%d] %s: %s", m_item.ItemNo, m_item.Title.c_str(),
-                RunRules::ExitCodeText(code).c_str());
 }
 
 unsigned long CInstallSw::DetectFinish()

@@ -63,8 +63,8 @@ private:
     // Waits for the installer's end; 0 process ended, 1 time-out, 2 stop
     // request, 258 neither in time, anything else a failed wait.
     unsigned long DetectFinish();
-    void LogExitCode();
     void RecordNotStarted(const std::wstring& reason);
+    // Logs the setup's exit code (or that it still runs) and keeps how it ended.
     void RecordEnd(unsigned long stopBy, long long seconds);
     void SetRestartRequested();
     int Notify(int event, intptr_t param = 0);

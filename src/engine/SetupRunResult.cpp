@@ -2,7 +2,7 @@
 
 #include "engine/RunRules.h"
 
-bool SetupRunResult::Succeeded() const
+bool SetupRunResult::EndedWell(bool started, bool exitKnown, unsigned long exitCode, const std::wstring& reason)
 {
     if (!started)
         return false;

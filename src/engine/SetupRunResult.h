@@ -22,5 +22,7 @@ struct SetupRunResult {
 
     // Ended by itself with a success code (3010 and 1641 included), or, where
     // the item's finish is its time-out, still running at that time-out.
-    bool Succeeded() const;
+    bool Succeeded() const { return EndedWell(started, exitKnown, exitCode, reason); }
+    // The rule of Succeeded for a result kept elsewhere (a run's report).
+    static bool EndedWell(bool started, bool exitKnown, unsigned long exitCode, const std::wstring& reason);
 };

@@ -2,20 +2,14 @@
 
 #include <cstdio>
 
-#include "engine/RunRules.h"
 #include "engine/SetupRunResult.h"
 
 namespace RunVerdict {
 
 bool ItemFailed(const ItemResult& item)
 {
-    if (!item.selected)
-        return false;
-    if (!item.ran)
-        return true;
-    if (item.exitKnown)
-        return !RunRules::IsSuccessCode(item.exitCode);
-    return item.reason != SetupRunResult::kStillRunning;
+    return item.selected &&
+           !SetupRunResult::EndedWell(item.ran, item.exitKnown, item.exitCode, item.reason);
 }
 
 void Decide(RunResult& run)
